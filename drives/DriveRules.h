@@ -1,0 +1,39 @@
+// How a present disk becomes one line of the drive list: the vendor test on its
+// interface path, the model text, the nominal size and the entry text.
+// Pure rules: no Windows header, so they build and run anywhere.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// What the platform learns about one present disk.
+struct DiskDeviceInfo {
+    std::wstring interfacePath;
+    std::wstring friendlyName;   // empty when the device has no readable friendly name
+    std::uint32_t diskNumber = 0;
+    std::int64_t length = 0;     // bytes
+};
+
+// The one entry the drive list shows when no maker drive is attached.
+inline constexpr wchar_t kNoDrivesEntry[] = L"No Quarrix drives found.";
+
+// Model text used for a maker drive whose friendly name cannot be read.
+inline constexpr wchar_t kUnnamedDriveModel[] = L"Unnamed Quarrix drive";
+
+// True when the interface path carries the maker's vendor code "&ven_qrx&" (case-sensitive).
+bool IsMakerDevicePath(const std::wstring& interfacePath);
+
+// " QX7 ", " QX7FIPS ", " KORVAN USB " (first found decides) name the model; otherwise the
+// friendly name is returned unchanged.
+std::wstring ModelDisplayName(const std::wstring& friendlyName);
+
+// Whole gibibytes of the length, rounded to the nominal size printed on the drive.
+std::int64_t NominalSizeGB(std::int64_t lengthBytes);
+
+// "[" + disk number + "] - " + model + " (" + size part, e.g. "[1] - Quarrix QX7 (1TB)".
+std::wstring FormatDriveEntry(std::uint32_t diskNumber, const std::wstring& model, std::int64_t nominalSizeGB);
+
+// The model text a disk is listed with, or nothing when it must not be listed: a model text
+// that holds "USBSTOR" is the storage driver's generic name, not a drive we can identify.
+std::optional<std::wstring> ListedModelText(const DiskDeviceInfo& disk);

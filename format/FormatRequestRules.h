@@ -1,0 +1,35 @@
+// Turning the user's choices into a format job: disk number, the Enterprise test, the
+// partitioning command line and the label check. Pure rules: no Windows header.
+#pragma once
+
+#include <string>
+
+// The text between the leading "[" and the first "]" of a drive entry; empty when there is none.
+std::wstring ParseDiskNumber(const std::wstring& driveEntry);
+
+// True when the entry names the Enterprise model, which asks for a confirmation on the drive.
+bool IsEnterpriseEntry(const std::wstring& driveEntry);
+
+// "diskpart.exe /s " + script path; the path is put in double quotation marks when it holds
+// a blank, so the utility reads it whole.
+std::wstring BuildDiskpartCommandLine(const std::wstring& tempPath, const std::wstring& diskNumber);
+
+// Why a label cannot go on the chosen file system, if it cannot.
+enum class LabelProblem { None, TooLongForNtfs, TooLongForExfat, HoldsQuotationMark };
+
+// NTFS labels hold at most 32 characters, exFAT labels 11; a double quotation mark would
+// break the quoted label in the script. Nothing else is checked.
+LabelProblem CheckVolumeLabel(const std::wstring& label, const std::wstring& fileSystem);
+
+// The message box text that tells the user why the label was refused (empty for None).
+std::wstring LabelProblemMessage(LabelProblem problem);
+
+// Told when every letter from D to Z is in use and the new volume could get none.
+inline constexpr wchar_t kNoFreeLetterMessage[] =
+    L"There is no free drive letter for the new volume.\n\n"
+    L"Remove a drive or free a letter from D: to Z:, then try again.";
+
+// The text of the warning shown before an Enterprise drive is formatted.
+inline constexpr wchar_t kEnterpriseWarning[] =
+    L"Quarrix Enterprise detected!\n\nYou will need to press [CONTINUE] on the Quarrix drive when "
+    L"prompted to modify the file system.  Otherwise this formatting process will not complete successfully.";

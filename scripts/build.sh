@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds the three outputs: the native tests of the pure rules, the 32-bit release program
+# and the 64-bit test build (program, simulator, stand-in utilities, Windows tests).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+jobs=$(nproc)
+
+cmake -S . -B build/release -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake \
+      -DQUARRIX_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/release -j"$jobs"
+
+cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-x86_64.cmake \
+      -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/win64 -j"$jobs"
+
+cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Release \
+      -DQUARRIX_RELEASE_EXE="$root/build/release/bin/Quarrix_Disk_Formatter.exe" >/dev/null
+cmake --build build/native -j"$jobs"

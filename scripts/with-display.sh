@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Runs a command with a virtual X display (Xvfb) and an initialised Wine prefix.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+export QUARRIX_WINEPREFIX="${QUARRIX_WINEPREFIX:-$HOME/.quarrix-wine64}"
+xvfb_pid=""
+if [ -z "${QUARRIX_KEEP_DISPLAY:-}" ] || [ -z "${DISPLAY:-}" ]; then
+  for n in $(seq 90 120); do
+    [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
+  done
+  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY="$display"
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+fi
+cleanup() {
+  WINEPREFIX="$QUARRIX_WINEPREFIX" /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT
+if [ ! -f "$QUARRIX_WINEPREFIX/system.reg" ]; then
+  echo "Preparing the Wine prefix $QUARRIX_WINEPREFIX ..."
+  WINEPREFIX="$QUARRIX_WINEPREFIX" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
+    /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
+fi
+# Keep one wineserver for the whole run instead of starting one per program.
+WINEPREFIX="$QUARRIX_WINEPREFIX" /usr/lib/wine/wineserver -p >/dev/null 2>&1 || true
+"$@"

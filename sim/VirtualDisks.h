@@ -1,0 +1,64 @@
+// The simulator's virtual disks: the text file that describes them (and records what the
+// stand-in utilities did to them), read and written as plain values. Pure rules: no Windows header.
+//
+// File format (UTF-8 text, one "[disk]" section per disk, "key = value" lines, '#' starts a
+// comment line; unknown keys are kept so a round trip loses nothing):
+//   [disk]
+//   path = \\?\usbstor#disk&ven_qrx&prod_qx7&rev_1.00#0001#{53f56307-b6bf-11d0-94f2-00a0c91efb8b}
+//   name = Quarrix QX7 USB Device      (friendly name; "name-unreadable = yes" hides it)
+//   number = 1                         (disk number)
+//   length = 1000204886016             (bytes)
+//   open = fail                        (the disk cannot be opened: never listed)
+//   ioctl = fail                       (the storage requests fail: never listed)
+//   fail-command = clean               (select|clean|create|format|assign|format.com)
+//   fail-message = DiskPart has encountered an error: The media is write protected.\nSee ...
+//   delay-ms = 4000                    (the utilities take this long on this disk)
+//   silent = yes                       (the utilities print nothing for this disk)
+//   contents = old files               (what is on the disk; "empty" once cleaned)
+//   partition = none|primary
+//   filesystem = NTFS|exFAT|RAW
+//   label = Backup
+//   letter = F
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct VirtualDisk {
+    std::string path;
+    std::string name;
+    bool nameUnreadable = false;
+    std::uint32_t number = 0;
+    std::int64_t length = 0;
+    bool openFails = false;
+    bool ioctlFails = false;
+    std::string failCommand;
+    std::string failMessage;      // "\n" in the file stands for a line break here
+    int delayMs = 0;
+    bool silent = false;
+    std::string contents = "old files";
+    std::string partition = "primary";
+    std::string fileSystem = "NTFS";
+    std::string label;
+    std::string letter;
+    std::map<std::string, std::string> otherKeys;  // kept as read
+};
+
+struct VirtualDiskParse {
+    std::vector<VirtualDisk> disks;
+    std::string error;            // empty when the text was read whole; else names the line
+};
+
+VirtualDiskParse ParseVirtualDisks(const std::string& text);
+std::string SerializeVirtualDisks(const std::vector<VirtualDisk>& disks);
+
+// The disk with this number, if any.
+VirtualDisk* FindDiskByNumber(std::vector<VirtualDisk>& disks, std::uint32_t number);
+// The disk that was given this letter (compared without regard to case), if any.
+VirtualDisk* FindDiskByLetter(std::vector<VirtualDisk>& disks, const std::string& letter);
+
+// The text of the built-in set of disks the simulator starts with when no file is given.
+std::string DefaultVirtualDisksText();
