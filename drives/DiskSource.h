@@ -1,0 +1,11 @@
+// Where the drive scan gets its disks from. The release program links the implementation that
+// walks the present disk devices with SetupAPI; the simulator links one that reads its virtual
+// disks. Both hand over only disks that carry the maker's vendor code, could be opened for
+// reading and writing, and answered both storage requests, in the order of the device set.
+#pragma once
+
+#include <vector>
+
+#include "drives/DriveRules.h"
+
+std::vector<DiskDeviceInfo> EnumerateMakerDisks();
