@@ -1,0 +1,40 @@
+// Owners of GDI resources: a solid brush that deletes itself, and the paint device context
+// of one WM_PAINT.
+#pragma once
+
+#include <windows.h>
+
+class CWnd;
+
+class CBrush {
+public:
+    CBrush() = default;
+    CBrush(const CBrush&) = delete;
+    CBrush& operator=(const CBrush&) = delete;
+    ~CBrush() { DeleteObject(); }
+
+    BOOL CreateSolidBrush(COLORREF colour);
+    BOOL DeleteObject();
+    HBRUSH GetSafeHandle() const { return m_brush; }
+    operator HBRUSH() const { return m_brush; }
+
+private:
+    HBRUSH m_brush = nullptr;
+};
+
+class CPaintDC {
+public:
+    explicit CPaintDC(CWnd* window);
+    CPaintDC(const CPaintDC&) = delete;
+    CPaintDC& operator=(const CPaintDC&) = delete;
+    ~CPaintDC();
+
+    HDC GetSafeHdc() const { return m_hDC; }
+    BOOL DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon); }
+
+    HDC m_hDC = nullptr;
+
+private:
+    HWND m_window;
+    PAINTSTRUCT m_paint{};
+};

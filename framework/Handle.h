@@ -1,0 +1,37 @@
+// CHandle: owns one kernel handle and closes it when it goes out of scope.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+class CHandle {
+public:
+    CHandle() = default;
+    explicit CHandle(HANDLE handle) : m_handle(handle) {}
+    CHandle(const CHandle&) = delete;
+    CHandle& operator=(const CHandle&) = delete;
+    CHandle(CHandle&& other) noexcept : m_handle(std::exchange(other.m_handle, nullptr)) {}
+    CHandle& operator=(CHandle&& other) noexcept {
+        if (this != &other) {
+            Close();
+            m_handle = std::exchange(other.m_handle, nullptr);
+        }
+        return *this;
+    }
+    ~CHandle() { Close(); }
+
+    void Close() {
+        if (m_handle && m_handle != INVALID_HANDLE_VALUE) ::CloseHandle(m_handle);
+        m_handle = nullptr;
+    }
+    HANDLE get() const { return m_handle; }
+    HANDLE* put() {
+        Close();
+        return &m_handle;
+    }
+    explicit operator bool() const { return m_handle && m_handle != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE m_handle = nullptr;
+};
