@@ -1,0 +1,29 @@
+// CColorStaticST: static text drawn in a colour the program chooses, on a solid background
+// of its own. The control answers the colour request its parent reflects back to it, so a
+// dialog needs no colour handling of its own.
+#pragma once
+
+#include "framework/Afx.h"
+
+class CColorStaticST : public CStatic {
+public:
+    CColorStaticST();
+    ~CColorStaticST() override = default;
+
+    // Stores the colour and repaints the whole control in it.
+    void SetTextColor(COLORREF colour);
+    COLORREF GetTextColor() const { return m_textColor; }
+
+protected:
+    HBRUSH CtlColor(HDC dc, UINT kind);
+    void OnDestroy();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // Written by the format worker and read when the control repaints on its own thread;
+    // a 32-bit store, so the painter sees the old or the new colour, never a mix.
+    COLORREF m_textColor;
+    COLORREF m_backgroundColor;
+    CBrush m_backgroundBrush;
+};
