@@ -1,0 +1,19 @@
+// The About box: logo, product line, legal notice, the maker's web-site name and OK.
+#pragma once
+
+#include "framework/Afx.h"
+#include "ui/ColorStaticST.h"
+
+inline constexpr wchar_t kMakerHost[] = L"www.quarrix.example";
+inline constexpr wchar_t kMakerUrl[] = L"http://www.quarrix.example/";
+inline constexpr COLORREF kAboutLinkColour = RGB(100, 100, 255);
+
+class CAboutDlg : public CDialog {
+public:
+    CAboutDlg();
+
+    CColorStaticST m_link;
+
+protected:
+    void DoDataExchange(CDataExchange* exchange) override;
+};

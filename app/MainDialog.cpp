@@ -1,0 +1,116 @@
+#include "app/MainDialog.h"
+
+#include <shellapi.h>
+
+#include "app/AboutDialog.h"
+#include "format/EnvironmentRules.h"
+
+BEGIN_MESSAGE_MAP(CQuarrix_Disk_FormatterDlg, CDialog)
+    ON_WM_SYSCOMMAND()
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+    ON_MESSAGE(WM_DEVICECHANGE, &CQuarrix_Disk_FormatterDlg::OnDevicesChanged)
+    ON_WM_ERASEBKGND()
+    ON_BN_CLICKED(IDC_START_FORMAT, &CQuarrix_Disk_FormatterDlg::OnStartFormat)
+    ON_STN_CLICKED(IDC_WEB_LINK, &CQuarrix_Disk_FormatterDlg::OnWebLinkClicked)
+    ON_STN_CLICKED(IDC_SEARCH_ICON, &CQuarrix_Disk_FormatterDlg::OnSearchIconClicked)
+    ON_STN_CLICKED(IDC_LOGO_ICON, &CQuarrix_Disk_FormatterDlg::OnLogoIconClicked)
+    ON_MESSAGE(WM_APP_FORMAT_RUN_ENDED, &CQuarrix_Disk_FormatterDlg::OnFormatRunEnded)
+END_MESSAGE_MAP()
+
+CQuarrix_Disk_FormatterDlg::CQuarrix_Disk_FormatterDlg()
+    : CDialog(IDD_MAIN), m_hIcon(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_APP))) {}
+
+void CQuarrix_Disk_FormatterDlg::DoDataExchange(CDataExchange* exchange) {
+    DDX_Control(exchange, IDC_DRIVE_LIST, m_driveList);
+    DDX_Control(exchange, IDC_LETTER_LIST, m_letterList);
+    DDX_Control(exchange, IDC_FILE_SYSTEM_LIST, m_fileSystemList);
+    DDX_Control(exchange, IDC_LABEL_EDIT, m_labelEdit);
+    DDX_Control(exchange, IDC_START_FORMAT, m_startButton);
+    DDX_Control(exchange, IDC_PROGRESS, m_progress);
+    DDX_Control(exchange, IDC_WEB_LINK, m_webLink);
+    DDX_Control(exchange, IDC_WARNING_TEXT, m_warningText);
+}
+
+BOOL CQuarrix_Disk_FormatterDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+
+    if (HMENU systemMenu = GetSystemMenu(FALSE)) {
+        wchar_t aboutText[128] = {};
+        if (::LoadStringW(AfxGetResourceHandle(), IDS_ABOUT_MENU, aboutText, 128) > 0) {
+            ::AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+            ::AppendMenuW(systemMenu, MF_STRING, IDM_ABOUT, aboutText);
+        }
+    }
+
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+
+    ProbeEnvironment();
+
+    SetWindowText(kMainTitle);
+    m_labelEdit.SetWindowText(kDefaultVolumeLabel);
+    m_progress.SetMarquee(TRUE, 200);
+    m_webLink.SetTextColor(kWebLinkColour);
+    // On Windows XP the volume is always formatted with NTFS, so there is nothing to choose.
+    if (IsWindowsXp(m_osProductName)) m_fileSystemList.EnableWindow(FALSE);
+    m_warningText.SetTextColor(kWarningColour);
+
+    ScanDrives();
+    // TRUE: the dialog manager puts the focus on the first tab stop, Start Format.
+    return TRUE;
+}
+
+void CQuarrix_Disk_FormatterDlg::OnSysCommand(UINT id, LPARAM) {
+    if ((id & 0xFFF0) == IDM_ABOUT) {
+        ShowAboutBox();
+        return;
+    }
+    Default();
+}
+
+void CQuarrix_Disk_FormatterDlg::OnPaint() {
+    if (!IsIconic()) {
+        Default();
+        return;
+    }
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    const int iconWidth = ::GetSystemMetrics(SM_CXICON);
+    const int iconHeight = ::GetSystemMetrics(SM_CYICON);
+    RECT client{};
+    GetClientRect(&client);
+    const int x = (client.right - client.left - iconWidth + 1) / 2;
+    const int y = (client.bottom - client.top - iconHeight + 1) / 2;
+    dc.DrawIcon(x, y, m_hIcon);
+}
+
+HCURSOR CQuarrix_Disk_FormatterDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
+
+LRESULT CQuarrix_Disk_FormatterDlg::OnDevicesChanged(WPARAM, LPARAM) {
+    ScanDrives();
+    return 0;
+}
+
+BOOL CQuarrix_Disk_FormatterDlg::OnEraseBkgnd(HDC) { return BOOL(Default()); }
+
+void CQuarrix_Disk_FormatterDlg::OnWebLinkClicked() {
+    ::ShellExecuteW(nullptr, L"open", kMakerUrl, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CQuarrix_Disk_FormatterDlg::OnSearchIconClicked() {
+    ScanDrives();
+    m_driveList.ShowDropDown(TRUE);
+}
+
+void CQuarrix_Disk_FormatterDlg::OnLogoIconClicked() { ShowAboutBox(); }
+
+void CQuarrix_Disk_FormatterDlg::ShowAboutBox() {
+    CAboutDlg about;
+    about.DoModal();
+}
+
+LRESULT CQuarrix_Disk_FormatterDlg::OnFormatRunEnded(WPARAM, LPARAM) {
+    ReleaseCloseRequests();
+    return 0;
+}

@@ -1,0 +1,84 @@
+// The main window: drive list, label, letter and file-system choices, the Start Format button
+// with the marquee bar in its place during a run, and the warning line that doubles as the
+// status line. It also holds the format job: the strings a format run works from.
+#pragma once
+
+#include <string>
+
+#include "app/resource.h"
+#include "framework/Afx.h"
+#include "ui/ColorStaticST.h"
+
+// Posted by the format worker as its very last act, so the dialog knows the run has ended.
+inline constexpr UINT WM_APP_FORMAT_RUN_ENDED = WM_APP + 1;
+
+// What the user is told when closing the window during a run.
+inline constexpr wchar_t kCloseDuringRunMessage[] =
+    L"The drive is being formatted.\n\nThe window can be closed once the formatting has ended.";
+
+inline constexpr wchar_t kMainTitle[] = L"Quarrix Disk Formatter v1.34 Beta";
+inline constexpr wchar_t kDefaultVolumeLabel[] = L"Quarrix";
+inline constexpr COLORREF kWebLinkColour = RGB(100, 100, 100);
+inline constexpr COLORREF kWarningColour = RGB(255, 0, 0);
+
+class CQuarrix_Disk_FormatterDlg : public CDialog {
+public:
+    CQuarrix_Disk_FormatterDlg();
+
+    HICON m_hIcon;
+    CComboBox m_driveList;
+    CComboBox m_letterList;
+    CComboBox m_fileSystemList;
+    CEdit m_labelEdit;
+    CButton m_startButton;
+    CProgressCtrl m_progress;
+    CColorStaticST m_webLink;
+    CColorStaticST m_warningText;
+
+    // The format job.
+    std::wstring m_driveEntry;
+    std::wstring m_diskNumber;
+    std::wstring m_driveLetter;
+    std::wstring m_fileSystem;
+    std::wstring m_volumeLabel;
+    std::wstring m_osProductName;
+    std::wstring m_tempPath;
+    std::wstring m_commandLine;
+
+    // True from the start of a format run until its worker has ended.
+    bool IsFormatRunInProgress() const { return AreCloseRequestsHeld(); }
+
+protected:
+    void DoDataExchange(CDataExchange* exchange) override;
+    BOOL OnInitDialog() override;
+
+    void OnSysCommand(UINT id, LPARAM lParam);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    LRESULT OnDevicesChanged(WPARAM eventType, LPARAM data);
+    BOOL OnEraseBkgnd(HDC dc);
+    void OnStartFormat();
+    void OnWebLinkClicked();
+    void OnSearchIconClicked();
+    void OnLogoIconClicked();
+    LRESULT OnFormatRunEnded(WPARAM, LPARAM);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // Drive discovery.
+    void ScanDrives();
+    void FillLetterList();
+    void RemoveUsedLetters();
+
+    // Environment and format request.
+    void ProbeEnvironment();
+    void ReadFormatRequest();
+    [[nodiscard]] bool RefuseUnsafeRequest();
+    [[nodiscard]] int WriteDiskpartScript();
+    void StartFormatWorker();
+
+    void ShowAboutBox();
+
+    friend UINT FormatThreadProc(LPVOID parameter);
+};
