@@ -1,0 +1,49 @@
+#include "format/ChildProcess.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "format/AnsiText.h"
+#include "format/CaptureRules.h"
+#include "framework/Handle.h"
+
+CapturedOutput RunCommandAndCapture(const std::wstring& commandLine) {
+    CapturedOutput output;
+
+    SECURITY_ATTRIBUTES inheritable{};
+    inheritable.nLength = sizeof(inheritable);
+    inheritable.bInheritHandle = TRUE;
+    CHandle readEnd;
+    CHandle writeEnd;
+    if (!::CreatePipe(readEnd.put(), writeEnd.put(), &inheritable, 0)) return output;
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = nullptr;
+    startup.hStdOutput = writeEnd.get();
+    startup.hStdError = writeEnd.get();
+
+    // CreateProcessW may write into the command line, so it gets a copy of its own.
+    std::vector<wchar_t> writableCommandLine(commandLine.begin(), commandLine.end());
+    writableCommandLine.push_back(L'\0');
+    PROCESS_INFORMATION process{};
+    output.started = ::CreateProcessW(nullptr, writableCommandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                                      nullptr, nullptr, &startup, &process) != FALSE;
+    CHandle processHandle(process.hProcess);
+    CHandle threadHandle(process.hThread);
+    // From now on only the child holds the write end, so its end shows as a failed read.
+    writeEnd.Close();
+
+    CapturedText captured([](std::string_view bytes) { return FromThreadAnsi(bytes); });
+    char buffer[100];
+    bool reading = true;
+    while (reading) {
+        DWORD count = 0;
+        const bool succeeded = ::ReadFile(readEnd.get(), buffer, sizeof(buffer), &count, nullptr) != FALSE;
+        reading = captured.TakeRead(succeeded, buffer, succeeded ? count : 0);
+    }
+    output.text = captured.Text();
+    return output;
+}

@@ -1,0 +1,16 @@
+// The format worker: the thread that carries out one format run for the main dialog.
+#pragma once
+
+#include <windows.h>
+
+class CQuarrix_Disk_FormatterDlg;
+
+// Handed to the worker when it starts; from then on the worker owns and releases it.
+struct FormatThreadParam {
+    CQuarrix_Disk_FormatterDlg* dialog;
+};
+
+// Runs the partitioning utility (and on Windows XP format.com), reports the outcome in the
+// status line, restores the controls and removes the scripts. Returns 0 after a normal end,
+// 1 after an error end.
+UINT FormatThreadProc(LPVOID parameter);
