@@ -1,0 +1,51 @@
+#include "sim/standins/FormatComRunner.h"
+
+#include "sim/standins/MessageLines.h"
+#include "sim/standins/StandinExitCodes.h"
+
+namespace {
+
+FormatComRun Failure(FormatComRun run, const std::string& message) {
+    run.exitCode = kExitCommandFailed;
+    run.output.push_back(kFormatComHeader);
+    for (std::string& line : SplitMessageLines(message)) run.output.push_back(std::move(line));
+    return run;
+}
+
+}  // namespace
+
+FormatComRun RunFormatCom(const FormatComInvocation& invocation, std::vector<VirtualDisk> disks) {
+    FormatComRun run;
+    run.disks = std::move(disks);
+    VirtualDisk* disk = FindDiskByLetter(run.disks, invocation.letter);
+    if (disk == nullptr) return Failure(std::move(run), kDriveDoesNotExist);
+
+    run.delayMs = disk->delayMs;
+    const bool silent = disk->silent;
+    if (disk->openFails) {
+        run = Failure(std::move(run), std::string(kCannotOpenVolume) + "\n" + kFormatFailed);
+    } else if (disk->failCommand == "format.com") {
+        run = Failure(std::move(run), disk->failMessage.empty() ? kFormatFailed : disk->failMessage);
+    } else {
+        const std::string oldFileSystem = disk->fileSystem;
+        disk->fileSystem = "NTFS";
+        disk->label = invocation.label;
+        run.disksChanged = true;
+
+        const std::int64_t totalKb = disk->length / 1024;
+        // The file system's own structures take a little of the space.
+        const std::int64_t availableKb = totalKb > 0 ? totalKb - 1 - totalKb / 1000 : 0;
+        run.output = {
+            kFormatComHeader,
+            "The type of the file system is " + oldFileSystem + ".",
+            "The new file system is NTFS.",
+            "QuickFormatting " + std::to_string(disk->length / (1024 * 1024)) + "M",
+            "Creating file system structures.",
+            "Format complete.",
+            "     " + std::to_string(totalKb) + " KB total disk space.",
+            "     " + std::to_string(availableKb) + " KB are available.",
+        };
+    }
+    if (silent) run.output.clear();
+    return run;
+}
