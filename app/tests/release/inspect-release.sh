@@ -1,0 +1,230 @@
+#!/usr/bin/env bash
+# Inspects the built 32-bit release executable without running it: the kind of PE image, the
+# DLLs it needs, and the resources it carries (manifest, version record, icons, dialogs and
+# the system-menu string). Every check prints one line, "ok:" or "FAIL:" with what was found;
+# the last line counts them. Exits 0 only if every check passed.
+#
+# Usage: inspect-release.sh <Quarrix_Disk_Formatter.exe>
+# Tools: $OBJDUMP (default i686-w64-mingw32-objdump), $PYTHON (default python3).
+set -uo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+objdump=${OBJDUMP:-i686-w64-mingw32-objdump}
+python=${PYTHON:-python3}
+exe=${1:-}
+
+passed=0
+failed=0
+pass() { passed=$((passed + 1)); echo "ok:   $1"; }
+fail() { failed=$((failed + 1)); echo "FAIL: $1"; }
+finish() {
+  echo "$passed passed, $failed failed"
+  ((failed == 0))
+  exit
+}
+
+if [[ -z $exe ]]; then
+  echo "usage: $0 <executable>" >&2
+  exit 2
+fi
+if [[ -f $exe ]]; then
+  pass "$exe exists"
+else
+  fail "$exe does not exist (was the release build run?)"
+  finish
+fi
+
+# --- The PE image, as objdump reads it ------------------------------------------------------
+if headers=$("$objdump" -p "$exe" 2>&1); then
+  pass "objdump reads the file"
+else
+  fail "objdump cannot read the file: $(head -n 3 <<<"$headers")"
+  headers=""
+fi
+
+format=$(sed -n 's/.*file format \(.*\)$/\1/p' <<<"$headers" | head -n 1)
+if [[ $format == pei-i386 ]]; then
+  pass "file format pei-i386"
+else
+  fail "file format is '${format:-unknown}', expected pei-i386 (32-bit x86 Windows)"
+fi
+
+magic=$(awk '$1 == "Magic" {print $2, $3}' <<<"$headers" | head -n 1)
+if [[ $magic == "010b (PE32)" ]]; then
+  pass "optional header is PE32"
+else
+  fail "optional header magic is '${magic:-none}', expected '010b (PE32)'"
+fi
+
+subsystem=$(awk '$1 == "Subsystem" {$1 = ""; sub(/^ +/, ""); print}' <<<"$headers" | head -n 1)
+if [[ $subsystem == "00000002 (Windows GUI)" ]]; then
+  pass "subsystem 2 (Windows GUI)"
+else
+  fail "subsystem is '${subsystem:-none}', expected '00000002 (Windows GUI)'"
+fi
+
+mapfile -t dlls < <(sed -n 's/^[[:space:]]*DLL Name: \(.*\)$/\1/p' <<<"$headers" | tr -d '\r')
+if ((${#dlls[@]})); then
+  pass "imports from ${#dlls[@]} DLLs: ${dlls[*]}"
+else
+  fail "objdump lists no imported DLL at all"
+fi
+
+# The toolchain's own runtimes must be linked in, not needed as DLLs beside the program.
+runtime=()
+for d in "${dlls[@]}"; do
+  case ${d,,} in
+    libstdc++*|libgcc*|libwinpthread*|libssp*|libgomp*|libatomic*|libquadmath*|mingwm10*)
+      runtime+=("$d") ;;
+  esac
+done
+if ((${#runtime[@]})); then
+  fail "imports MinGW runtime DLLs: ${runtime[*]} (the program must be linked statically)"
+else
+  pass "no MinGW runtime DLL imported"
+fi
+
+# Only DLLs that every Windows installation has.
+foreign=()
+for d in "${dlls[@]}"; do
+  case ${d,,} in
+    kernel32.dll|user32.dll|gdi32.dll|comctl32.dll|comdlg32.dll|shell32.dll|shlwapi.dll|\
+    advapi32.dll|setupapi.dll|cfgmgr32.dll|ole32.dll|oleaut32.dll|oleacc.dll|uxtheme.dll|\
+    version.dll|winmm.dll|ws2_32.dll|msvcrt.dll|ucrtbase.dll|ntdll.dll|imm32.dll|winspool.drv|\
+    msimg32.dll|rpcrt4.dll|bcrypt.dll|crypt32.dll|secur32.dll|userenv.dll|psapi.dll|newdev.dll|\
+    api-ms-win-*.dll) ;;
+    *) foreign+=("$d") ;;
+  esac
+done
+if ((${#foreign[@]})); then
+  fail "imports DLLs that are not part of Windows: ${foreign[*]}"
+else
+  pass "every imported DLL is a Windows system DLL"
+fi
+
+# --- Resources ------------------------------------------------------------------------------
+facts=$("$python" "$here/pe_facts.py" "$exe" 2>&1)
+status=$?
+if ((status == 0)); then
+  pass "resource directory read"
+else
+  fail "resource directory cannot be read: $(head -n 3 <<<"$facts")"
+fi
+
+# values KEY: every value recorded for KEY, one a line.
+values() { awk -v k="$1=" 'index($0, k) == 1 {print substr($0, length(k) + 1)}' <<<"$facts"; }
+
+# expect KEY VALUE WHAT: KEY has exactly the one value VALUE.
+expect() {
+  local found
+  found=$(values "$1")
+  if [[ $found == "$2" ]]; then
+    pass "$3: $2"
+  elif [[ -z $found ]]; then
+    fail "$3: missing, expected '$2'"
+  else
+    fail "$3: found '$(paste -sd'|' <<<"$found")', expected '$2'"
+  fi
+}
+
+# expect_some KEY WHAT: KEY has one non-empty value.
+expect_some() {
+  local found
+  found=$(values "$1")
+  if [[ -n $found && $(wc -l <<<"$found") -eq 1 ]]; then
+    pass "$2: $found"
+  else
+    fail "$2: missing or empty"
+  fi
+}
+
+# expect_resource TYPE NAME WHAT: the resource exists in US English (language 1033).
+expect_resource() {
+  local langs
+  langs=$(awk -v k="resource.$1.$2." 'index($0, k) == 1 {
+            rest = substr($0, length(k) + 1); sub(/=.*/, "", rest); print rest}' <<<"$facts")
+  if grep -qx 1033 <<<"$langs"; then
+    pass "$3 present (US English)"
+  elif [[ -n $langs ]]; then
+    fail "$3 present only in language(s) $(paste -sd, <<<"$langs"), expected 1033 (US English)"
+  else
+    fail "$3 missing (resource type $1, id $2)"
+  fi
+}
+
+# expect_images GROUP WHAT IMAGE...: the icon group holds exactly these images
+# (width x height / bits per pixel / dib or png), in any order, and every entry matches its image.
+expect_images() {
+  local group=$1 what=$2
+  shift 2
+  local want found
+  want=$(printf '%s\n' "$@" | sort)
+  found=$(values "icongroup.$group.image" | sort)
+  if [[ $found == "$want" ]]; then
+    pass "$what holds ${#@} images: $(paste -sd' ' <<<"$want")"
+  else
+    fail "$what holds [$(paste -sd' ' <<<"$found")], expected [$(paste -sd' ' <<<"$want")]"
+  fi
+  local bad
+  bad=$(values "icongroup.$group.bad")
+  if [[ -z $bad ]]; then
+    pass "$what: every directory entry matches its image"
+  else
+    fail "$what: $(paste -sd';' <<<"$bad")"
+  fi
+}
+
+RT_DIALOG=5 RT_STRING=6 RT_GROUP_ICON=14 RT_VERSION=16 RT_MANIFEST=24
+
+# Manifest: elevation and the version 6 common controls, both for 32-bit x86.
+expect_resource $RT_MANIFEST 1 "manifest (id 1)"
+bad=$(awk 'index($0, "resource.24.") == 1 && /\.bad=/' <<<"$facts")
+[[ -z $bad ]] || fail "manifest cannot be read: $bad"
+expect manifest.executionLevel.level requireAdministrator "manifest requested execution level"
+expect manifest.executionLevel.uiAccess false "manifest uiAccess"
+expect manifest.identity.processorArchitecture x86 "manifest program identity processorArchitecture"
+cc=manifest.dependency.Microsoft.Windows.Common-Controls
+expect $cc.name Microsoft.Windows.Common-Controls "manifest dependency on the common controls"
+expect $cc.version 6.0.0.0 "manifest common controls version"
+expect $cc.processorArchitecture x86 "manifest common controls processorArchitecture"
+expect $cc.publicKeyToken 6595b64144ccf1df "manifest common controls publicKeyToken"
+expect $cc.language '*' "manifest common controls language"
+expect $cc.type win32 "manifest common controls type"
+
+# Version record.
+expect_resource $RT_VERSION 1 "version record (id 1)"
+expect version.fixed.FileVersion 1.3.4.0 "version record fixed file version"
+expect version.fixed.ProductVersion 1.3.4.0 "version record fixed product version"
+expect version.fixed.FileFlags 0x0 "version record file flags"
+expect version.fixed.FileOS 0x4 "version record file OS (VOS__WINDOWS32)"
+expect version.fixed.FileType 0x1 "version record file type (VFT_APP)"
+vs=version.string.040904e4
+expect $vs.FileVersion 1.3.4.0 "version string FileVersion"
+expect $vs.ProductVersion 1.3.4.0 "version string ProductVersion"
+expect $vs.FileDescription "Quarrix Disk Formatter v1.34 Beta" "version string FileDescription"
+expect $vs.ProductName "Quarrix Disk Formatter" "version string ProductName"
+expect $vs.OriginalFilename Quarrix_Disk_Formatter.exe "version string OriginalFilename"
+expect $vs.InternalName Quarrix_Disk_Formatter.exe "version string InternalName"
+expect_some $vs.CompanyName "version string CompanyName"
+expect_some $vs.LegalCopyright "version string LegalCopyright"
+expect version.translation 0409/04e4 "version translation (US English, code page 1252)"
+
+# Icons.
+expect_resource $RT_GROUP_ICON 128 "icon group 128 (application)"
+expect_resource $RT_GROUP_ICON 130 "icon group 130 (logo)"
+expect_resource $RT_GROUP_ICON 133 "icon group 133 (magnifying glass)"
+expect icongroup.first 128 "first icon group (the shell's icon of the file)"
+full_set=(16x16/4/dib 32x32/4/dib 48x48/4/dib 16x16/8/dib 32x32/8/dib 48x48/8/dib
+          16x16/32/dib 32x32/32/dib 48x48/32/dib 64x64/32/dib 256x256/32/png)
+expect_images 128 "icon group 128" "${full_set[@]}"
+expect_images 130 "icon group 130" 16x16/32/dib 32x32/32/dib 48x48/32/dib
+expect_images 133 "icon group 133" "${full_set[@]}"
+
+# Dialogs and the system-menu string.
+expect_resource $RT_DIALOG 100 "dialog 100 (About box)"
+expect_resource $RT_DIALOG 102 "dialog 102 (main dialog)"
+# String 101 lives in string block 101 / 16 + 1 = 7.
+expect_resource $RT_STRING 7 "string block 7 (strings 96-111)"
+expect string.101 "&About Quarrix_Disk_Formatter..." "string 101 (system-menu About item)"
+
+finish
