@@ -230,16 +230,18 @@ def draw_search(size):
     cx = cy = c.snap(100)
     rad = outer - rim / 2                        # centre line of the rim
     d = math.sqrt(0.5)
-    # Handle: from just outside the rim to the lower right corner.
-    hs = outer - rim * 0.2
+    # Handle: from the rim to the lower right corner. Its round ends reach back no further
+    # than the middle of the opaque rim, so nothing shows through the glass.
     hw = c.atleast(40, 2.6)
-    ex = ey = 256 - c.atleast(6, 0.5) - hw / 2
-    c.bar(cx + hs * d, cy + hs * d, ex, ey, hw + 2 * c.atleast(6, 0.5), hexc(STEEL_EDGE))
+    he = c.atleast(6, 0.5)                       # dark edge of the handle
+    hs = rad + hw / 2 + he
+    ex = ey = 256 - he - hw / 2
+    c.bar(cx + hs * d, cy + hs * d, ex, ey, hw + 2 * he, hexc(STEEL_EDGE))
     c.bar(cx + hs * d, cy + hs * d, ex, ey, hw, hexc(STEEL))
     # Collar between lens and handle.
-    cl = outer - rim * 0.2
-    ln = c.atleast(22, 1.5)
-    c.bar(cx + cl * d, cy + cl * d, cx + (cl + ln) * d, cy + (cl + ln) * d, hw * 0.95, hexc(DEEP_EDGE))
+    cw = hw * 0.95
+    cs, ce = rad + cw / 2, outer + c.atleast(22, 1.5)
+    c.bar(cx + cs * d, cy + cs * d, cx + ce * d, cy + ce * d, cw, hexc(DEEP_EDGE))
     # Glass, then its glint, then the rim.
     c.circle(cx, cy, rad, hexc(PALE, 0.85))
     if size >= 32:
