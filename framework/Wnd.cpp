@@ -8,6 +8,8 @@
 namespace {
 // Identifies our subclass among any others a window may carry.
 constexpr UINT_PTR kSubclassId = 0x51A1;
+// The window property through which a bound window leads back to its object.
+constexpr wchar_t kObjectProperty[] = L"Quarrix.CWnd";
 }  // namespace
 
 CWnd::~CWnd() {
@@ -55,6 +57,7 @@ bool CWnd::SubclassWindow(HWND window) {
     if (!window || m_hWnd) return false;
     if (!::SetWindowSubclass(window, &CWnd::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
         return false;
+    ::SetPropW(window, kObjectProperty, this);
     m_hWnd = window;
     m_subclassed = true;
     return true;
@@ -62,14 +65,13 @@ bool CWnd::SubclassWindow(HWND window) {
 
 void CWnd::Unsubclass() {
     ::RemoveWindowSubclass(m_hWnd, &CWnd::SubclassProc, kSubclassId);
+    ::RemovePropW(m_hWnd, kObjectProperty);
     m_subclassed = false;
     m_hWnd = nullptr;
 }
 
 CWnd* CWnd::FromSubclassedHandle(HWND window) {
-    DWORD_PTR refData = 0;
-    if (!window || !::GetWindowSubclass(window, &CWnd::SubclassProc, kSubclassId, &refData)) return nullptr;
-    return reinterpret_cast<CWnd*>(refData);
+    return window ? static_cast<CWnd*>(::GetPropW(window, kObjectProperty)) : nullptr;
 }
 
 bool CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -23,6 +23,10 @@ if [ ! -f "$QUARRIX_WINEPREFIX/system.reg" ]; then
   WINEPREFIX="$QUARRIX_WINEPREFIX" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
     /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
 fi
+# Without a window manager, Wine waits up to two seconds for every window it hides; windows
+# that Wine manages itself close at once.
+WINEPREFIX="$QUARRIX_WINEPREFIX" WINEDEBUG=-all /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' \
+  /v Managed /d N /f >/dev/null 2>&1
 # Keep one wineserver for the whole run instead of starting one per program.
 WINEPREFIX="$QUARRIX_WINEPREFIX" /usr/lib/wine/wineserver -p >/dev/null 2>&1 || true
 "$@"

@@ -20,7 +20,9 @@ ModalDialogRunner::~ModalDialogRunner() {
         // Close any message box first, then the dialog itself.
         for (int i = 0; i < 10 && !ended_; ++i) {
             if (HWND box = FindMessageBox(threadId_, 0)) PressButton(box, IDOK);
-            if (::IsWindow(window_)) ::EndDialog(window_, IDABORT);
+            // Escape, handled on the dialog's own thread; EndDialog from here as the last resort.
+            if (i == 0) PressButton(window_, IDCANCEL);
+            else if (::IsWindow(window_)) ::EndDialog(window_, IDABORT);
             WaitForEnd(500);
         }
     }

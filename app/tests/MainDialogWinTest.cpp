@@ -1,0 +1,219 @@
+// The main window as the user meets it: every control of the template, the state it opens in,
+// its colours, the system menu, the About box, the web link and closing.
+#include <gtest/gtest.h>
+
+#include <cwctype>
+
+#include "app/AboutDialog.h"
+#include "app/tests/support/RunningProgram.h"
+#include "app/tests/support/ShellObserver.h"
+#include "app/tests/support/TestEnvironment.h"
+
+namespace {
+
+struct ExpectedControl {
+    int id;
+    const wchar_t* className;
+    const wchar_t* text;
+    LONG style;
+    LONG exStyle;
+    RECT dialogUnits;  // left, top, width, height
+};
+
+// Template order, which is also the order of the child windows.
+const ExpectedControl kMainControls[] = {
+    {IDC_START_FORMAT, L"Button", L"Start Format", 0x50010000, 0, {56, 77, 100, 14}},
+    {IDC_DRIVE_LIST, L"ComboBox", nullptr, 0x50010503, 0, {40, 24, 192, 50}},
+    {IDC_LABEL_EDIT, L"Edit", L"Quarrix", 0x50810080, 0, {40, 53, 131, 14}},
+    {IDC_LETTER_LIST, L"ComboBox", nullptr, 0x50210503, 0, {189, 52, 43, 50}},
+    {IDC_PROGRESS, L"msctls_progress32", nullptr, 0x40000009, 0, {49, 79, 113, 10}},
+    {-1, L"Static", L"Select Quarrix Drive:", 0x50020000, 0x20, {41, 12, 80, 8}},
+    {-1, L"Static", L"Drive Label:", 0x50020000, 0, {41, 42, 39, 8}},
+    {-1, L"Static", L"Drive Letter:", 0x50020000, 0, {190, 41, 42, 8}},
+    {IDC_WARNING_TEXT, L"Static", L"Warning: This program will delete all your data stored on the Quarrix drive!",
+     0x50020001, 0, {14, 97, 253, 8}},
+    {IDC_WEB_LINK, L"Static", L"www.quarrix.example", 0x50020100, 0, {201, 11, 68, 8}},
+    {-1, L"Static", L"", 0x50000010, 0, {7, 7, 266, 1}},
+    {-1, L"Static", L"", 0x50000010, 0, {7, 110, 266, 1}},
+    {IDC_LOGO_ICON, L"Static", nullptr, 0x50001103, 0, {11, 15, 20, 20}},
+    {IDC_SEARCH_ICON, L"Static", nullptr, 0x50000903, 0x20, {241, 24, 20, 20}},
+    {IDC_FILE_SYSTEM_LIST, L"ComboBox", nullptr, 0x50210403, 0, {189, 77, 43, 50}},
+    {-1, L"Static", L"Filesystem:", 0x50020000, 0, {189, 67, 37, 8}},
+};
+
+bool SameClass(const std::wstring& a, const std::wstring& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::towlower(a[i]) != std::towlower(b[i])) return false;
+    return true;
+}
+
+class MainDialogTest : public ::testing::Test {
+protected:
+    TestEnvironment environment{{MakerDisk(1, "Quarrix QX7 USB Device", 1000204886016)}};
+};
+
+TEST_F(MainDialogTest, EveryControlOfTheTemplateStandsInOrderWithItsIdClassTextAndStyle) {
+    RunningProgram program;
+    HWND child = ::GetWindow(program.Window(), GW_CHILD);
+    for (const ExpectedControl& expected : kMainControls) {
+        ASSERT_NE(child, nullptr);
+        SCOPED_TRACE(expected.text ? expected.text : expected.className);
+        EXPECT_EQ(::GetDlgCtrlID(child), expected.id == -1 ? 0xFFFF : expected.id);
+        EXPECT_TRUE(SameClass(ClassOf(child), expected.className)) << ClassOf(child);
+        if (expected.text) EXPECT_EQ(TextOf(child), expected.text);
+        // The list and edit controls add state bits of their own; every template bit must be there.
+        const LONG style = StyleOf(child);
+        EXPECT_EQ(style & expected.style, expected.style) << std::hex << style;
+        EXPECT_EQ(bool(style & WS_VISIBLE), bool(expected.style & WS_VISIBLE));
+        EXPECT_EQ(::GetWindowLongW(child, GWL_EXSTYLE) & 0x20, expected.exStyle & 0x20);
+
+        RECT rect = {expected.dialogUnits.left, expected.dialogUnits.top,
+                     expected.dialogUnits.left + expected.dialogUnits.right,
+                     expected.dialogUnits.top + expected.dialogUnits.bottom};
+        ::MapDialogRect(program.Window(), &rect);
+        RECT actual{};
+        ::GetWindowRect(child, &actual);
+        ::MapWindowPoints(nullptr, program.Window(), reinterpret_cast<POINT*>(&actual), 2);
+        EXPECT_EQ(actual.left, rect.left);
+        EXPECT_EQ(actual.top, rect.top);
+        EXPECT_EQ(actual.right - actual.left, rect.right - rect.left);
+        child = ::GetWindow(child, GW_HWNDNEXT);
+    }
+    EXPECT_EQ(child, nullptr) << "more controls than the template holds";
+}
+
+TEST_F(MainDialogTest, OpensWithTitleDefaultLabelHiddenMarqueeAndFocusOnStartFormat) {
+    RunningProgram program;
+    EXPECT_EQ(TextOf(program.Window()), L"Quarrix Disk Formatter v1.34 Beta");
+    EXPECT_EQ(TextOf(program.Item(IDC_LABEL_EDIT)), L"Quarrix");
+    EXPECT_FALSE(program.ProgressShown());
+    EXPECT_TRUE(program.StartButtonShown());
+    EXPECT_TRUE(::IsWindowEnabled(program.Item(IDC_START_FORMAT)));
+    EXPECT_TRUE(StyleOf(program.Item(IDC_PROGRESS)) & PBS_MARQUEE);
+    GUITHREADINFO gui{sizeof(gui)};
+    ASSERT_TRUE(::GetGUIThreadInfo(program.ThreadId(), &gui));
+    EXPECT_EQ(gui.hwndFocus, program.Item(IDC_START_FORMAT));
+    // Topmost, with its own taskbar button, no maximise box and no sizing border.
+    EXPECT_TRUE(::GetWindowLongW(program.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(::GetWindowLongW(program.Window(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    EXPECT_FALSE(StyleOf(program.Window()) & (WS_MAXIMIZEBOX | WS_THICKFRAME));
+    EXPECT_TRUE(StyleOf(program.Window()) & WS_MINIMIZEBOX);
+    EXPECT_NE(::SendMessageW(program.Window(), WM_GETICON, ICON_BIG, 0), 0);
+    EXPECT_NE(::SendMessageW(program.Window(), WM_GETICON, ICON_SMALL, 0), 0);
+}
+
+TEST_F(MainDialogTest, IsCentredInTheWorkArea) {
+    RunningProgram program;
+    RECT window{};
+    ::GetWindowRect(program.Window(), &window);
+    RECT work{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_NEAR((window.left + window.right) / 2, (work.left + work.right) / 2, 2);
+    EXPECT_NEAR((window.top + window.bottom) / 2, (work.top + work.bottom) / 2, 2);
+}
+
+TEST_F(MainDialogTest, WebTextIsGreyAndWarningLineRed) {
+    RunningProgram program;
+    EXPECT_EQ(program.TextColourOf(IDC_WEB_LINK), RGB(100, 100, 100));
+    EXPECT_EQ(program.TextColourOf(IDC_WARNING_TEXT), RGB(255, 0, 0));
+}
+
+TEST_F(MainDialogTest, SystemMenuEndsWithASeparatorAndTheAboutItem) {
+    RunningProgram program;
+    HMENU menu = ::GetSystemMenu(program.Window(), FALSE);
+    ASSERT_NE(menu, nullptr);
+    const int count = ::GetMenuItemCount(menu);
+    ASSERT_GE(count, 2);
+    EXPECT_EQ(::GetMenuItemID(menu, count - 1), UINT(IDM_ABOUT));
+    wchar_t text[128] = {};
+    ::GetMenuStringW(menu, count - 1, text, 128, MF_BYPOSITION);
+    EXPECT_STREQ(text, L"&About Quarrix_Disk_Formatter...");
+    MENUITEMINFOW separator{sizeof(separator), MIIM_FTYPE};
+    ::GetMenuItemInfoW(menu, count - 2, TRUE, &separator);
+    EXPECT_TRUE(separator.fType & MFT_SEPARATOR);
+}
+
+// Opens the About box by `open`, checks it and closes it with OK.
+void ExpectAboutBoxOpensFrom(RunningProgram& program, void (*open)(HWND)) {
+    open(program.Window());
+    HWND about = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        about = ::FindWindowW(L"#32770", L"About Quarrix Disk Formatter v1.34 Beta");
+        return about && ::IsWindowVisible(about);
+    }, 5000));
+    EXPECT_EQ(TextOf(::GetDlgItem(about, IDC_ABOUT_LINK)), L"www.quarrix.example");
+    EXPECT_FALSE(StyleOf(::GetDlgItem(about, IDC_ABOUT_LINK)) & SS_NOTIFY);
+    EXPECT_EQ(::GetWindow(about, GW_OWNER), program.Window());
+    // While the box is open the main window takes no input.
+    EXPECT_FALSE(::IsWindowEnabled(program.Window()));
+
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    ::SendMessageW(about, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(about, IDC_ABOUT_LINK)));
+    EXPECT_EQ(::GetTextColor(dc), RGB(100, 100, 255));
+    ::DeleteDC(dc);
+
+    bool productLine = false;
+    ::EnumChildWindows(about, [](HWND child, LPARAM found) -> BOOL {
+        if (TextOf(child) == L"Quarrix Disk Formatter, v1.34 Beta") *reinterpret_cast<bool*>(found) = true;
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&productLine));
+    EXPECT_TRUE(productLine);
+
+    PressButton(about, IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(about); }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(program.Window()) != FALSE; }, 5000));
+}
+
+TEST_F(MainDialogTest, AboutBoxOpensFromTheSystemMenu) {
+    RunningProgram program;
+    ExpectAboutBoxOpensFrom(program, [](HWND main) { ::PostMessageW(main, WM_SYSCOMMAND, IDM_ABOUT, 0); });
+}
+
+TEST_F(MainDialogTest, AboutBoxOpensFromAnyCommandOfTheAboutGroup) {
+    RunningProgram program;
+    ExpectAboutBoxOpensFrom(program, [](HWND main) { ::PostMessageW(main, WM_SYSCOMMAND, IDM_ABOUT | 0xF, 0); });
+}
+
+TEST_F(MainDialogTest, AboutBoxOpensFromTheLogo) {
+    RunningProgram program;
+    ExpectAboutBoxOpensFrom(program, [](HWND main) { PostClick(main, IDC_LOGO_ICON); });
+}
+
+TEST_F(MainDialogTest, ClickingTheWebTextOpensTheMakersSiteEachTime) {
+    ShellObserver shell;
+    RunningProgram program;
+    PostClick(program.Window(), IDC_WEB_LINK);
+    PostClick(program.Window(), IDC_WEB_LINK);
+    const auto opened = shell.Opened(2, 10000);
+    ASSERT_EQ(opened.size(), 2u);
+    for (const auto& line : opened) EXPECT_NE(line.find(L"http://www.quarrix.example/"), std::wstring::npos) << line;
+}
+
+TEST_F(MainDialogTest, EscapeClosesTheDialog) {
+    RunningProgram program;
+    PressButton(program.Window(), IDCANCEL);
+    ASSERT_TRUE(program.Runner().WaitForEnd(5000));
+    EXPECT_EQ(program.Runner().Result(), IDCANCEL);
+}
+
+TEST_F(MainDialogTest, EnterAwayFromAPushButtonClosesTheDialog) {
+    RunningProgram program;
+    PressButton(program.Window(), IDOK);  // Enter while the focus is not on a push button
+    ASSERT_TRUE(program.Runner().WaitForEnd(5000));
+    EXPECT_EQ(program.Runner().Result(), IDOK);
+}
+
+TEST_F(MainDialogTest, MinimisedWindowPaintsWithoutFailing) {
+    RunningProgram program;
+    ::SendMessageW(program.Window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(::IsIconic(program.Window()));
+    ::RedrawWindow(program.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(program.Window(), WM_QUERYDRAGICON, 0, 0)),
+              program.Dialog().m_hIcon);
+    ::SendMessageW(program.Window(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(::IsIconic(program.Window()));
+}
+
+}  // namespace
