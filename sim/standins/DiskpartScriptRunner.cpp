@@ -112,7 +112,7 @@ public:
     }
 
 private:
-    VirtualDisk* Selected() { return selected_ ? FindDiskByNumber(disks_, *selected_) : nullptr; }
+    VirtualDisk* Selected() { return hasSelection_ ? FindDiskByNumber(disks_, selectedNumber_) : nullptr; }
 
     // The selected disk's delay is spread over the commands of the script.
     CommandOutcome Done(VirtualDisk& disk, std::vector<std::string> lines, bool changed) {
@@ -133,12 +133,13 @@ private:
     CommandOutcome Select(const std::string& line) {
         const auto number = SelectedNumber(line);
         if (!number) return InvalidArguments("SELECT DISK");
-        selected_.reset();
+        hasSelection_ = false;
         volumeSelected_ = false;
         VirtualDisk* disk = FindDiskByNumber(disks_, *number);
         if (disk == nullptr || disk->openFails) return Failure(kExitCommandFailed, kDiskNotValid);
         if (disk->failCommand == "select") return FailedOnDisk(*disk);
-        selected_ = number;
+        hasSelection_ = true;
+        selectedNumber_ = *number;
         return Done(*disk, {"Disk " + std::to_string(*number) + " is now the selected disk."}, false);
     }
 
@@ -197,7 +198,8 @@ private:
 
     std::vector<VirtualDisk>& disks_;
     int commandCount_;
-    std::optional<std::uint32_t> selected_;
+    bool hasSelection_ = false;
+    std::uint32_t selectedNumber_ = 0;
     bool volumeSelected_ = false;
 };
 
