@@ -1,0 +1,24 @@
+// The simulator's disk source: the maker's disks come from the virtual-disks file instead of
+// the device set. The file is read again on every scan, so a change made while the program runs
+// shows at the next device-change notification.
+#include "drives/DiskSource.h"
+
+#include "sim/SimulatorFiles.h"
+#include "sim/WinText.h"
+
+std::vector<DiskDeviceInfo> EnumerateMakerDisks() {
+    std::vector<DiskDeviceInfo> found;
+    const VirtualDiskParse parse = LoadVirtualDisks(EnsureVirtualDisksFile());
+    for (const VirtualDisk& disk : parse.disks) {
+        DiskDeviceInfo info;
+        info.interfacePath = WideFromUtf8(disk.path);
+        // As on a real system: other makers' disks, disks that cannot be opened for reading and
+        // writing, and disks that do not answer the storage requests are passed over.
+        if (!IsMakerDevicePath(info.interfacePath) || disk.openFails || disk.ioctlFails) continue;
+        if (!disk.nameUnreadable) info.friendlyName = WideFromUtf8(disk.name);
+        info.diskNumber = disk.number;
+        info.length = disk.length;
+        found.push_back(std::move(info));
+    }
+    return found;
+}

@@ -1,0 +1,106 @@
+#include "sim/tests/SimTestSupport.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "sim/SimHandle.h"
+
+namespace {
+
+// Removes the folder and everything below it.
+void RemoveTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW entry;
+    const HANDLE search = FindFirstFileW((folder + L"*").c_str(), &entry);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = entry.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring path = folder + name;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path + L"\\");
+            } else {
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(search, &entry));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+}  // namespace
+
+TempFolder::TempFolder() {
+    wchar_t temp[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH + 1, temp);
+    for (unsigned attempt = 0;; ++attempt) {
+        path = std::wstring(temp) + L"quarrix-sim-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+               std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(attempt) + L"\\";
+        if (CreateDirectoryW(path.c_str(), nullptr) || attempt > 100) break;
+    }
+}
+
+TempFolder::~TempFolder() { RemoveTree(path); }
+
+ScopedEnvironment::ScopedEnvironment(const wchar_t* variable, const wchar_t* value) : name(variable) {
+    const DWORD size = GetEnvironmentVariableW(variable, nullptr, 0);
+    if (size > 0) {
+        std::vector<wchar_t> buffer(size);
+        GetEnvironmentVariableW(variable, buffer.data(), size);
+        oldValue = buffer.data();
+        hadValue = true;
+    }
+    SetEnvironmentVariableW(variable, value);
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+    SetEnvironmentVariableW(name.c_str(), hadValue ? oldValue.c_str() : nullptr);
+}
+
+PlaceholderFile::PlaceholderFile(const std::wstring& filePath) : path(filePath) {
+    SimHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    created = file.Valid();
+}
+
+PlaceholderFile::~PlaceholderFile() {
+    if (created) DeleteFileW(path.c_str());
+}
+
+CapturedRun RunCaptured(const std::wstring& commandLine) {
+    CapturedRun run;
+    SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
+    SimHandle readEnd;
+    SimHandle writeEnd;
+    if (!CreatePipe(&readEnd.value, &writeEnd.value, &inheritable, 0)) return run;
+    SetHandleInformation(readEnd.value, HANDLE_FLAG_INHERIT, 0);
+
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_HIDE;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = writeEnd.value;
+    startup.hStdError = writeEnd.value;
+    PROCESS_INFORMATION process = {};
+    std::wstring mutableLine = commandLine;
+    const ULONGLONG start = GetTickCount64();
+    if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
+                        &startup, &process)) {
+        return run;
+    }
+    SimHandle processHandle(process.hProcess);
+    SimHandle threadHandle(process.hThread);
+    writeEnd.Close();
+    run.started = true;
+
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(readEnd.value, buffer, sizeof buffer, &read, nullptr) && read > 0) run.output.append(buffer, read);
+    WaitForSingleObject(processHandle.value, INFINITE);
+    DWORD exitCode = 0;
+    GetExitCodeProcess(processHandle.value, &exitCode);
+    run.exitCode = exitCode;
+    run.elapsedMs = GetTickCount64() - start;
+    return run;
+}
