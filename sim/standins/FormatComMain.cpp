@@ -1,0 +1,37 @@
+// The format.com stand-in: quick-formats a virtual disk, found by its letter, with NTFS.
+#include <windows.h>
+
+#include "sim/SimulatorFiles.h"
+#include "sim/WinText.h"
+#include "sim/standins/ConsoleLines.h"
+#include "sim/standins/FormatComRunner.h"
+#include "sim/standins/StandinCommandLines.h"
+#include "sim/standins/StandinExitCodes.h"
+#include "sim/standins/StandinGuard.h"
+#include "sim/standins/StandinMessages.h"
+
+int wmain() {
+    if (const auto refusal = RefusalReason()) {
+        PrintLines({*refusal});
+        return kExitRefused;
+    }
+    const auto invocation = ParseFormatComCommandLine(Utf8FromWide(GetCommandLineW()));
+    if (!invocation) {
+        PrintLines({kFormatComUsage});
+        return kExitUsage;
+    }
+    const std::wstring disksPath = VirtualDisksFilePath();
+    const VirtualDiskParse disks = LoadVirtualDisks(disksPath);
+    if (!disks.error.empty()) {
+        PrintLines({kRefusedBadDisksFile + disks.error});
+        return kExitRefused;
+    }
+    const FormatComRun run = RunFormatCom(*invocation, disks.disks);
+    if (run.delayMs > 0) Sleep(static_cast<DWORD>(run.delayMs));
+    if (run.disksChanged && !SaveVirtualDisks(disksPath, run.disks)) {
+        PrintLines({kDisksNotSaved});
+        return kExitCommandFailed;
+    }
+    PrintLines(run.output);
+    return run.exitCode;
+}
