@@ -104,6 +104,10 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
         self->m_hWnd = window;
         const LONG style = ::GetWindowLongW(window, GWL_STYLE);
         if (!(style & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN))) self->CenterWindow();
+        // A system-modal dialog stays above other windows; not every system applies the
+        // template's style by itself.
+        if (style & DS_SYSMODAL)
+            ::SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         return self->OnInitDialog();
     }
     auto* self = reinterpret_cast<CDialog*>(::GetWindowLongPtrW(window, DWLP_USER));

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cwchar>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     wchar_t logPath[MAX_PATH] = {};

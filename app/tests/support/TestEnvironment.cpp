@@ -1,8 +1,7 @@
 #include "app/tests/support/TestEnvironment.h"
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
+
+#include "sim/SimulatorFiles.h"
 
 namespace {
 
@@ -62,8 +61,6 @@ void RemoveTree(const std::wstring& folder) {
     ::RemoveDirectoryW(folder.c_str());
 }
 
-std::wstring Widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
-
 }  // namespace
 
 ScopedRegistryValue::ScopedRegistryValue(HKEY root, std::wstring path, std::wstring name,
@@ -108,19 +105,9 @@ TestEnvironment::TestEnvironment(const std::vector<VirtualDisk>& disks, std::opt
     WriteDisks(disks);
 }
 
-std::vector<VirtualDisk> TestEnvironment::ReadDisks() const {
-    return ParseVirtualDisks(ReadFileBytes(DisksFile())).disks;
-}
+std::vector<VirtualDisk> TestEnvironment::ReadDisks() const { return LoadVirtualDisks(DisksFile()).disks; }
 
-void TestEnvironment::WriteDisks(const std::vector<VirtualDisk>& disks) const {
-    const std::string text = SerializeVirtualDisks(disks);
-    const std::wstring temporary = DisksFile() + L".new";
-    FILE* file = _wfopen(temporary.c_str(), L"wb");
-    if (!file) return;
-    std::fwrite(text.data(), 1, text.size(), file);
-    std::fclose(file);
-    ::MoveFileExW(temporary.c_str(), DisksFile().c_str(), MOVEFILE_REPLACE_EXISTING);
-}
+void TestEnvironment::WriteDisks(const std::vector<VirtualDisk>& disks) const { SaveVirtualDisks(DisksFile(), disks); }
 
 std::vector<std::wstring> TestEnvironment::TempFiles() const {
     std::vector<std::wstring> names;
@@ -143,16 +130,3 @@ VirtualDisk MakerDisk(std::uint32_t number, const std::string& name, std::int64_
     disk.length = length;
     return disk;
 }
-
-std::string ReadFileBytes(const std::wstring& path) {
-    FILE* file = _wfopen(path.c_str(), L"rb");
-    if (!file) return {};
-    std::string bytes;
-    char buffer[4096];
-    size_t count;
-    while ((count = std::fread(buffer, 1, sizeof(buffer), file)) > 0) bytes.append(buffer, count);
-    std::fclose(file);
-    return bytes;
-}
-
-bool FileExists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "sim/VirtualDisks.h"
+#include "sim/WholeFile.h"
 
 // Sets one registry string value (or deletes it) and restores what was there before.
 class ScopedRegistryValue {
@@ -82,5 +83,4 @@ private:
 VirtualDisk MakerDisk(std::uint32_t number, const std::string& name, std::int64_t length);
 
 // Reads a whole file as bytes; empty when it cannot be read.
-std::string ReadFileBytes(const std::wstring& path);
-bool FileExists(const std::wstring& path);
+inline std::string ReadFileBytes(const std::wstring& path) { return ReadWholeFile(path).value_or(std::string()); }
