@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(cmake make g++ googletest
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
           binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-          wine64 xvfb xauth imagemagick xdotool x11-utils)
+          wine64 fonts-wine fonts-liberation xvfb xauth imagemagick xdotool x11-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

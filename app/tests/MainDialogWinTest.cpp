@@ -32,7 +32,7 @@ const ExpectedControl kMainControls[] = {
     {-1, L"Static", L"Drive Letter:", 0x50020000, 0, {190, 41, 42, 8}},
     {IDC_WARNING_TEXT, L"Static", L"Warning: This program will delete all your data stored on the Quarrix drive!",
      0x50020001, 0, {14, 97, 253, 8}},
-    {IDC_WEB_LINK, L"Static", L"www.quarrix.example", 0x50020100, 0, {201, 11, 68, 8}},
+    {IDC_WEB_LINK, L"Static", L"www.quarrix.example", 0x50020100, 0, {181, 11, 88, 8}},
     {-1, L"Static", L"", 0x50000010, 0, {7, 7, 266, 1}},
     {-1, L"Static", L"", 0x50000010, 0, {7, 110, 266, 1}},
     {IDC_LOGO_ICON, L"Static", nullptr, 0x50001103, 0, {11, 15, 20, 20}},
@@ -88,6 +88,38 @@ TEST_F(MainDialogTest, EveryControlOfTheTemplateStandsInOrderWithItsIdClassTextA
         child = ::GetWindow(child, GW_HWNDNEXT);
     }
     EXPECT_EQ(child, nullptr) << "more controls than the template holds";
+}
+
+// The width the text takes in the control's own font.
+int TextWidth(HWND control, const std::wstring& text) {
+    HDC dc = ::GetDC(control);
+    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(control, dc);
+    return size.cx;
+}
+
+int ClientWidth(HWND control) {
+    RECT client{};
+    ::GetClientRect(control, &client);
+    return client.right - client.left;
+}
+
+TEST_F(MainDialogTest, EveryTextAndStatusFitsItsControlUnclipped) {
+    RunningProgram program;
+    for (const ExpectedControl& expected : kMainControls) {
+        if (!expected.text || !*expected.text || expected.id == IDC_LABEL_EDIT) continue;
+        HWND control = nullptr;
+        for (HWND child = ::GetWindow(program.Window(), GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+            if (TextOf(child) == expected.text) control = child;
+        ASSERT_NE(control, nullptr) << expected.text;
+        EXPECT_LE(TextWidth(control, expected.text), ClientWidth(control)) << expected.text;
+    }
+    for (const wchar_t* status : {L"Partitioning drive...", L"Formatting drive...",
+                                  L"The formatting has successfully finished!", L"An error has occurred!"})
+        EXPECT_LE(TextWidth(program.Item(IDC_WARNING_TEXT), status), ClientWidth(program.Item(IDC_WARNING_TEXT)));
 }
 
 TEST_F(MainDialogTest, OpensWithTitleDefaultLabelHiddenMarqueeAndFocusOnStartFormat) {
@@ -150,6 +182,8 @@ void ExpectAboutBoxOpensFrom(RunningProgram& program, void (*open)(HWND)) {
         return about && ::IsWindowVisible(about);
     }, 5000));
     EXPECT_EQ(TextOf(::GetDlgItem(about, IDC_ABOUT_LINK)), L"www.quarrix.example");
+    EXPECT_LE(TextWidth(::GetDlgItem(about, IDC_ABOUT_LINK), L"www.quarrix.example"),
+              ClientWidth(::GetDlgItem(about, IDC_ABOUT_LINK)));
     EXPECT_FALSE(StyleOf(::GetDlgItem(about, IDC_ABOUT_LINK)) & SS_NOTIFY);
     EXPECT_EQ(::GetWindow(about, GW_OWNER), program.Window());
     // While the box is open the main window takes no input.
