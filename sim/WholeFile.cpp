@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "sim/SimHandle.h"
+#include "framework/Handle.h"
 
 namespace {
 
@@ -36,20 +36,20 @@ bool FileExists(const std::wstring& path) {
 }
 
 std::optional<std::string> ReadWholeFile(const std::wstring& path) {
-    SimHandle file;
+    CHandle file;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        file.value = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        *file.put() = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file.Valid() || !IsPassingConflict(GetLastError())) break;
+        if (file || !IsPassingConflict(GetLastError())) break;
         Sleep(kPauseMs);
     }
-    if (!file.Valid()) return std::nullopt;
+    if (!file) return std::nullopt;
 
     std::string bytes;
     char buffer[64 * 1024];
     for (;;) {
         DWORD read = 0;
-        if (!ReadFile(file.value, buffer, sizeof buffer, &read, nullptr)) return std::nullopt;
+        if (!ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr)) return std::nullopt;
         if (read == 0) return bytes;
         bytes.append(buffer, read);
     }
@@ -58,10 +58,10 @@ std::optional<std::string> ReadWholeFile(const std::wstring& path) {
 bool ReplaceWholeFile(const std::wstring& path, const std::string& bytes) {
     const std::wstring temporary = path + L".~" + std::to_wstring(GetCurrentProcessId()) + L".tmp";
     {
-        SimHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+        CHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file.Valid()) return false;
-        if (!WriteAll(file.value, bytes)) {
+        if (!file) return false;
+        if (!WriteAll(file.get(), bytes)) {
             file.Close();
             DeleteFileW(temporary.c_str());
             return false;

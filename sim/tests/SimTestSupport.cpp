@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "sim/SimHandle.h"
+#include "framework/Handle.h"
 
 namespace {
 
@@ -59,8 +59,8 @@ ScopedEnvironment::~ScopedEnvironment() {
 }
 
 PlaceholderFile::PlaceholderFile(const std::wstring& filePath) : path(filePath) {
-    SimHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    created = file.Valid();
+    CHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    created = bool(file);
 }
 
 PlaceholderFile::~PlaceholderFile() {
@@ -70,18 +70,18 @@ PlaceholderFile::~PlaceholderFile() {
 CapturedRun RunCaptured(const std::wstring& commandLine) {
     CapturedRun run;
     SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
-    SimHandle readEnd;
-    SimHandle writeEnd;
-    if (!CreatePipe(&readEnd.value, &writeEnd.value, &inheritable, 0)) return run;
-    SetHandleInformation(readEnd.value, HANDLE_FLAG_INHERIT, 0);
+    CHandle readEnd;
+    CHandle writeEnd;
+    if (!CreatePipe(readEnd.put(), writeEnd.put(), &inheritable, 0)) return run;
+    SetHandleInformation(readEnd.get(), HANDLE_FLAG_INHERIT, 0);
 
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES | STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_HIDE;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = writeEnd.value;
-    startup.hStdError = writeEnd.value;
+    startup.hStdOutput = writeEnd.get();
+    startup.hStdError = writeEnd.get();
     PROCESS_INFORMATION process = {};
     std::wstring mutableLine = commandLine;
     const ULONGLONG start = GetTickCount64();
@@ -89,17 +89,17 @@ CapturedRun RunCaptured(const std::wstring& commandLine) {
                         &startup, &process)) {
         return run;
     }
-    SimHandle processHandle(process.hProcess);
-    SimHandle threadHandle(process.hThread);
+    CHandle processHandle(process.hProcess);
+    CHandle threadHandle(process.hThread);
     writeEnd.Close();
     run.started = true;
 
     char buffer[4096];
     DWORD read = 0;
-    while (ReadFile(readEnd.value, buffer, sizeof buffer, &read, nullptr) && read > 0) run.output.append(buffer, read);
-    WaitForSingleObject(processHandle.value, INFINITE);
+    while (ReadFile(readEnd.get(), buffer, sizeof buffer, &read, nullptr) && read > 0) run.output.append(buffer, read);
+    WaitForSingleObject(processHandle.get(), INFINITE);
     DWORD exitCode = 0;
-    GetExitCodeProcess(processHandle.value, &exitCode);
+    GetExitCodeProcess(processHandle.get(), &exitCode);
     run.exitCode = exitCode;
     run.elapsedMs = GetTickCount64() - start;
     return run;
