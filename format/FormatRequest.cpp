@@ -4,12 +4,6 @@
 #include "format/FormatRequestRules.h"
 #include "format/FormatWorker.h"
 
-namespace {
-constexpr wchar_t kNoTempPathMessage[] =
-    L"There is no temporary folder to write the partitioning script to.\n\n"
-    L"Check the TEMP and TMP settings of your account, then start the program again.";
-}  // namespace
-
 void CQuarrix_Disk_FormatterDlg::OnStartFormat() {
     m_progress.SetPos(0);
     if (m_driveList.GetCount() < 1) return;

@@ -29,6 +29,11 @@ inline constexpr wchar_t kNoFreeLetterMessage[] =
     L"There is no free drive letter for the new volume.\n\n"
     L"Remove a drive or free a letter from D: to Z:, then try again.";
 
+// Told when the system gave no temporary folder, so there is nowhere to write the script.
+inline constexpr wchar_t kNoTempPathMessage[] =
+    L"There is no temporary folder to write the partitioning script to.\n\n"
+    L"Check the TEMP and TMP settings of your account, then start the program again.";
+
 // The text of the warning shown before an Enterprise drive is formatted.
 inline constexpr wchar_t kEnterpriseWarning[] =
     L"Quarrix Enterprise detected!\n\nYou will need to press [CONTINUE] on the Quarrix drive when "

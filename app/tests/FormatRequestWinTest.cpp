@@ -476,6 +476,15 @@ TEST_F(UnwritableScriptTest, ReadOnlyIsReportedAndKept) {
     EXPECT_EQ(ReadFileBytes(scriptPath), oldScript);
 }
 
+TEST(FormatRequestTest, NoTemporaryFolderIsReportedAndNothingIsWritten) {
+    TestEnvironment environment({MakerDisk(2, "Quarrix QX7 USB Device", kOneTerabyte)});
+    RunningProgram program;
+    // As when the system could give no temporary folder while the window opened (the window's
+    // thread is idle, so the test may change the member directly).
+    program.Dialog().m_tempPath.clear();
+    ExpectRefusal(program, environment, kNoTempPathMessage, {});
+}
+
 TEST(FormatRequestTest, EmptyLetterListIsReportedAndNothingIsWritten) {
     TestEnvironment environment({MakerDisk(2, "Quarrix QX7 USB Device", kOneTerabyte)});
     RunningProgram program;
