@@ -13,24 +13,17 @@
 
 #include "app/tests/support/RunningProgram.h"
 #include "app/tests/support/TestEnvironment.h"
+#include "app/tests/support/WindowTexts.h"
 #include "format/FormatRequestRules.h"
 
 namespace {
 
 constexpr std::int64_t kOneTerabyte = 1000204886016;
 constexpr wchar_t kWindows7[] = L"Windows 7 Professional";
-constexpr wchar_t kWindowsXp[] = L"Microsoft Windows XP";
 
 // Every message box of the program carries the application's name, which the application
 // object takes from the executable: this test program's base name.
 constexpr wchar_t kAppName[] = L"format_request_win_tests";
-
-constexpr wchar_t kIdleWarning[] = L"Warning: This program will delete all your data stored on the Quarrix drive!";
-constexpr wchar_t kFinished[] = L"The formatting has successfully finished!";
-constexpr wchar_t kScriptNotCreated[] = L"There was an error creating diskpart file.";
-constexpr wchar_t kEnterpriseWarningText[] =
-    L"Quarrix Enterprise detected!\n\nYou will need to press [CONTINUE] on the Quarrix drive when prompted to "
-    L"modify the file system.  Otherwise this formatting process will not complete successfully.";
 
 constexpr DWORD kBoxTimeoutMs = 10000;
 constexpr DWORD kRunTimeoutMs = 60000;

@@ -17,20 +17,12 @@
 #include "app/tests/support/ScopedDriveLetter.h"
 #include "app/tests/support/ShellObserver.h"
 #include "app/tests/support/TestEnvironment.h"
+#include "app/tests/support/WindowTexts.h"
 #include "framework/WinApp.h"
 #include "sim/SimulatorFiles.h"
 
 namespace {
 
-constexpr wchar_t kWarning[] = L"Warning: This program will delete all your data stored on the Quarrix drive!";
-constexpr wchar_t kPartitioning[] = L"Partitioning drive...";
-constexpr wchar_t kFormatting[] = L"Formatting drive...";
-constexpr wchar_t kFinished[] = L"The formatting has successfully finished!";
-constexpr wchar_t kFailed[] = L"An error has occurred!";
-constexpr wchar_t kWindowsXp[] = L"Microsoft Windows XP";
-constexpr wchar_t kEnterpriseWarningText[] =
-    L"Quarrix Enterprise detected!\n\nYou will need to press [CONTINUE] on the Quarrix drive when prompted to "
-    L"modify the file system.  Otherwise this formatting process will not complete successfully.";
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 constexpr std::int64_t k1TB = 1000204886016;
@@ -471,7 +463,7 @@ TEST_F(FormatRunTest, EnterpriseDriveWarnsFirstThenTheRunGoesOnToSuccess) {
     // The script is written before the warning, and nothing runs until it is closed.
     EXPECT_EQ(Scripts(environment), std::vector<std::wstring>{L"diskpart3"});
     EXPECT_FALSE(program.Dialog().IsFormatRunInProgress());
-    EXPECT_EQ(program.Status(), kWarning);
+    EXPECT_EQ(program.Status(), kIdleWarning);
     EXPECT_TRUE(program.StartButtonShown());
     EXPECT_FALSE(program.ProgressShown());
 

@@ -6,10 +6,7 @@
 
 #include "framework/Handle.h"
 
-namespace {
-
-// Removes the folder and everything below it.
-void RemoveTree(const std::wstring& folder) {
+void RemoveFolderTree(const std::wstring& folder) {
     WIN32_FIND_DATAW entry;
     const HANDLE search = FindFirstFileW((folder + L"*").c_str(), &entry);
     if (search != INVALID_HANDLE_VALUE) {
@@ -18,7 +15,7 @@ void RemoveTree(const std::wstring& folder) {
             if (name == L"." || name == L"..") continue;
             const std::wstring path = folder + name;
             if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path + L"\\");
+                RemoveFolderTree(path + L"\\");
             } else {
                 SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
                 DeleteFileW(path.c_str());
@@ -28,8 +25,6 @@ void RemoveTree(const std::wstring& folder) {
     }
     RemoveDirectoryW(folder.c_str());
 }
-
-}  // namespace
 
 TempFolder::TempFolder() {
     wchar_t temp[MAX_PATH + 1] = {};
@@ -41,7 +36,7 @@ TempFolder::TempFolder() {
     }
 }
 
-TempFolder::~TempFolder() { RemoveTree(path); }
+TempFolder::~TempFolder() { RemoveFolderTree(path); }
 
 ScopedEnvironment::ScopedEnvironment(const wchar_t* variable, const wchar_t* value) : name(variable) {
     const DWORD size = GetEnvironmentVariableW(variable, nullptr, 0);

@@ -4,6 +4,9 @@
 
 #include <string>
 
+// Removes the folder (its path ends with a backslash) and everything below it.
+void RemoveFolderTree(const std::wstring& folder);
+
 // A new empty folder under the temporary directory, removed with all it holds at the end.
 struct TempFolder {
     std::wstring path;  // ends with a backslash

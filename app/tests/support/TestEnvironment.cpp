@@ -1,7 +1,7 @@
 #include "app/tests/support/TestEnvironment.h"
 
-
 #include "sim/SimulatorFiles.h"
+#include "sim/tests/SimTestSupport.h"
 
 namespace {
 
@@ -40,27 +40,6 @@ std::optional<std::wstring> ReadEnvironment(const std::wstring& name) {
     return std::wstring(buffer, length);
 }
 
-void RemoveTree(const std::wstring& folder) {
-    WIN32_FIND_DATAW entry;
-    HANDLE find = ::FindFirstFileW((folder + L"*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = entry.cFileName;
-            if (name == L"." || name == L"..") continue;
-            const std::wstring path = folder + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path + L"\\");
-            } else {
-                ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                ::DeleteFileW(path.c_str());
-            }
-        } while (::FindNextFileW(find, &entry));
-        ::FindClose(find);
-    }
-    ::SetFileAttributesW(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
-    ::RemoveDirectoryW(folder.c_str());
-}
-
 }  // namespace
 
 ScopedRegistryValue::ScopedRegistryValue(HKEY root, std::wstring path, std::wstring name,
@@ -91,7 +70,7 @@ ScopedFolder::ScopedFolder(const std::wstring& nameHint) {
     }
 }
 
-ScopedFolder::~ScopedFolder() { RemoveTree(path_); }
+ScopedFolder::~ScopedFolder() { RemoveFolderTree(path_); }
 
 TestEnvironment::TestEnvironment(const std::vector<VirtualDisk>& disks, std::optional<std::wstring> productName,
                                  const std::wstring& tempFolderHint)

@@ -1,0 +1,15 @@
+// The exact texts the program shows, written out here on their own so that a test compares the
+// window with what the user must see, not with the program's own constants.
+#pragma once
+
+inline constexpr wchar_t kIdleWarning[] =
+    L"Warning: This program will delete all your data stored on the Quarrix drive!";
+inline constexpr wchar_t kPartitioning[] = L"Partitioning drive...";
+inline constexpr wchar_t kFormatting[] = L"Formatting drive...";
+inline constexpr wchar_t kFinished[] = L"The formatting has successfully finished!";
+inline constexpr wchar_t kFailed[] = L"An error has occurred!";
+inline constexpr wchar_t kScriptNotCreated[] = L"There was an error creating diskpart file.";
+inline constexpr wchar_t kEnterpriseWarningText[] =
+    L"Quarrix Enterprise detected!\n\nYou will need to press [CONTINUE] on the Quarrix drive when prompted to "
+    L"modify the file system.  Otherwise this formatting process will not complete successfully.";
+inline constexpr wchar_t kWindowsXp[] = L"Microsoft Windows XP";
