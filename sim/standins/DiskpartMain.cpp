@@ -12,20 +12,12 @@
 #include "sim/standins/StandinMessages.h"
 
 int wmain() {
-    if (const auto refusal = RefusalReason()) {
-        PrintLines({*refusal});
-        return kExitRefused;
-    }
+    const auto opened = OpenStandinDisks();
+    if (!opened) return kExitRefused;
     const auto scriptPath = ParseDiskpartCommandLine(Utf8FromWide(GetCommandLineW()));
     if (!scriptPath) {
         PrintLines({kDiskpartUsage});
         return kExitUsage;
-    }
-    const std::wstring disksPath = VirtualDisksFilePath();
-    const VirtualDiskParse disks = LoadVirtualDisks(disksPath);
-    if (!disks.error.empty()) {
-        PrintLines({kRefusedBadDisksFile + disks.error});
-        return kExitRefused;
     }
     const auto script = ReadWholeFile(WideFromUtf8(*scriptPath));
     if (!script) {
@@ -33,9 +25,9 @@ int wmain() {
         return kExitScriptUnreadable;
     }
     const DiskpartRun run = RunDiskpartScript(
-        Utf8FromAnsi(*script), disks.disks, [&](const DiskpartStep& step, const std::vector<VirtualDisk>& now) {
+        Utf8FromAnsi(*script), opened->disks, [&](const DiskpartStep& step, const std::vector<VirtualDisk>& now) {
             if (step.delayMs > 0) Sleep(static_cast<DWORD>(step.delayMs));
-            if (step.saveDisks && !SaveVirtualDisks(disksPath, now)) {
+            if (step.saveDisks && !SaveVirtualDisks(opened->path, now)) {
                 PrintLines({kDisksNotSaved});
                 return false;
             }

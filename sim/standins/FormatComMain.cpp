@@ -11,24 +11,16 @@
 #include "sim/standins/StandinMessages.h"
 
 int wmain() {
-    if (const auto refusal = RefusalReason()) {
-        PrintLines({*refusal});
-        return kExitRefused;
-    }
+    const auto opened = OpenStandinDisks();
+    if (!opened) return kExitRefused;
     const auto invocation = ParseFormatComCommandLine(Utf8FromWide(GetCommandLineW()));
     if (!invocation) {
         PrintLines({kFormatComUsage});
         return kExitUsage;
     }
-    const std::wstring disksPath = VirtualDisksFilePath();
-    const VirtualDiskParse disks = LoadVirtualDisks(disksPath);
-    if (!disks.error.empty()) {
-        PrintLines({kRefusedBadDisksFile + disks.error});
-        return kExitRefused;
-    }
-    const FormatComRun run = RunFormatCom(*invocation, disks.disks);
+    const FormatComRun run = RunFormatCom(*invocation, opened->disks);
     if (run.delayMs > 0) Sleep(static_cast<DWORD>(run.delayMs));
-    if (run.disksChanged && !SaveVirtualDisks(disksPath, run.disks)) {
+    if (run.disksChanged && !SaveVirtualDisks(opened->path, run.disks)) {
         PrintLines({kDisksNotSaved});
         return kExitCommandFailed;
     }
