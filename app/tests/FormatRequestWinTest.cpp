@@ -300,34 +300,6 @@ TEST_P(ScriptTest, WritesTheScriptThenRunsDiskpartOnIt) {
     EXPECT_EQ(StatesOf(environment.ReadDisks()), c.expectedDisks);
 }
 
-TEST(FormatRequestTest, TemporaryFolderWithABlankIsQuotedOnTheCommandLineAndTheRunSucceeds) {
-    TestEnvironment environment({SlowDisk(MakerDisk(2, "Quarrix QX7 USB Device", kOneTerabyte))}, kWindows7,
-                                L"quarrix test");
-    ASSERT_NE(environment.TempPath().find(L' '), std::wstring::npos);
-    const std::wstring scriptPath = environment.TempPath() + L"diskpart2";
-
-    RunningProgram program;
-    program.SelectFileSystem(L"exFAT");
-    program.TypeLabel(L"Backup");
-    program.SelectLetter(L"F:");
-    ASSERT_EQ(program.SelectedLetter(), L"F:");
-
-    StartFormatPress press(program);
-    ASSERT_TRUE(press.HandlerReturned(kBoxTimeoutMs));
-    ASSERT_TRUE(WaitUntil([&] { return !program.StartButtonShown(); }, kBoxTimeoutMs));
-    EXPECT_EQ(ReadFileBytes(scriptPath),
-              "select disk 2\r\nclean\r\ncreate partition primary\r\n"
-              "format fs=exFAT label=Backup quick\r\nassign letter=F\r\n");
-
-    ASSERT_TRUE(program.WaitForRunEnd(kRunTimeoutMs));
-    EXPECT_EQ(program.Dialog().m_commandLine, L"diskpart.exe /s \"" + scriptPath + L"\"");
-    EXPECT_EQ(program.Status(), kFinished);
-    EXPECT_EQ(StatesOf(environment.ReadDisks()),
-              std::vector<std::string>{FormattedState(2, "exFAT", "Backup", "F")});
-    // The clean-up after the run finds the script in the folder with the blank too.
-    EXPECT_TRUE(WaitUntil([&] { return environment.TempFiles().empty(); }, kRunTimeoutMs));
-}
-
 // ---------------------------------------------------------------------------------------------
 // The Enterprise warning.
 
@@ -455,20 +427,6 @@ TEST_F(UnwritableScriptTest, HeldOpenByAReaderThatSharesNoWritingIsReportedAndKe
     EXPECT_EQ(ReadFileBytes(scriptPath), oldScript);
 }
 
-TEST_F(UnwritableScriptTest, ReadOnlyIsReportedAndKept) {
-    ASSERT_TRUE(::SetFileAttributesW(scriptPath.c_str(), FILE_ATTRIBUTE_READONLY));
-    // Wine keeps the read-only mark as the file's Unix permissions, which do not stop the
-    // superuser: there the file cannot be made unwritable this way.
-    HANDLE writer = ::CreateFileW(scriptPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
-    if (writer != INVALID_HANDLE_VALUE) {
-        ::CloseHandle(writer);
-        GTEST_SKIP() << "this system lets a writer through the read-only mark";
-    }
-    ExpectRequestRefused();
-    EXPECT_EQ(ReadFileBytes(scriptPath), oldScript);
-}
-
 TEST(FormatRequestTest, NoTemporaryFolderIsReportedAndNothingIsWritten) {
     TestEnvironment environment({MakerDisk(2, "Quarrix QX7 USB Device", kOneTerabyte)});
     RunningProgram program;
@@ -518,15 +476,6 @@ TEST_P(RefusedLabelTest, IsReportedAndNothingIsWritten) {
     program.TypeLabel(c.label);
 
     ExpectRefusal(program, environment, message, {});
-}
-
-TEST(FormatRequestTest, EachLabelProblemHasItsOwnMessage) {
-    const std::wstring ntfs = LabelProblemMessage(LabelProblem::TooLongForNtfs);
-    const std::wstring exfat = LabelProblemMessage(LabelProblem::TooLongForExfat);
-    const std::wstring quote = LabelProblemMessage(LabelProblem::HoldsQuotationMark);
-    EXPECT_NE(ntfs, exfat);
-    EXPECT_NE(ntfs, quote);
-    EXPECT_NE(exfat, quote);
 }
 
 // ---------------------------------------------------------------------------------------------

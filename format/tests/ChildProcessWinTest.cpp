@@ -19,7 +19,6 @@
 #include <thread>
 
 #include "format/ChildProcess.h"
-#include "format/tests/support/ImportHook.h"
 #include "format/tests/support/OutputPattern.h"
 #include "framework/Handle.h"
 
@@ -238,32 +237,6 @@ TEST(RunCommandAndCaptureTest, StandardErrorStandsWhereItArrivedInLongOutput) {
     EXPECT_TRUE(SameText(output.text, WidenAscii(pattern + "<from standard error>" + pattern + "<end>")));
 }
 
-// --- Reads that deliver nothing ----------------------------------------------------------------
-
-// Whether a write of zero bytes into an anonymous pipe shows at the other end as a successful
-// read of zero bytes. Where it does not, the runner never sees such a read from a child.
-bool ZeroByteWritesGiveEmptyReads() {
-    SECURITY_ATTRIBUTES plain{sizeof(plain), nullptr, FALSE};
-    CHandle readEnd;
-    CHandle writeEnd;
-    if (!::CreatePipe(readEnd.put(), writeEnd.put(), &plain, 0)) return false;
-    DWORD written = 0;
-    ::WriteFile(writeEnd.get(), "", 0, &written, nullptr);
-    ::WriteFile(writeEnd.get(), "x", 1, &written, nullptr);
-    char buffer[8];
-    DWORD count = 99;
-    return ::ReadFile(readEnd.get(), buffer, sizeof(buffer), &count, nullptr) && count == 0;
-}
-
-TEST(RunCommandAndCaptureTest, EmptyReadDoesNotEndTheLoop) {
-    if (!ZeroByteWritesGiveEmptyReads())
-        GTEST_SKIP() << "a zero-byte write into an anonymous pipe gives no empty read on this system";
-    const CapturedOutput output =
-        Capture(ChildCommand(Out("abc") + Pause(200) + L"out: " + Pause(200) + Out("def")));
-    EXPECT_TRUE(output.started);
-    EXPECT_EQ(output.text, L"abcdef");
-}
-
 // --- A character of a double-byte ANSI code page split between reads --------------------------
 
 TEST(RunCommandAndCaptureTest, MultibyteCharacterSplitBetweenReadsIsDecodedInHalves) {
@@ -336,82 +309,6 @@ INSTANTIATE_TEST_SUITE_P(
                     MissingCase{"MissingFolder", L"C:\\quarrix_no_such_folder\\output_child.exe out:41"},
                     MissingCase{"EmptyCommandLine", L""}),
     [](const testing::TestParamInfo<MissingCase>& info) { return std::string(info.param.name); });
-
-// --- The caller's command line -------------------------------------------------------------------
-
-// A copy of output_child under a path with blanks, which the command line names without
-// quotes: the system then tries each blank as the end of the program's name, the case in
-// which it writes into the command-line buffer it was given.
-class BlankPathChild {
-public:
-    BlankPathChild() {
-        wchar_t temp[MAX_PATH];
-        ::GetTempPathW(MAX_PATH, temp);
-        folder_ = std::wstring(temp) + L"quarrix runner test " + std::to_wstring(::GetCurrentProcessId());
-        ::CreateDirectoryW(folder_.c_str(), nullptr);
-        path_ = folder_ + L"\\output child.exe";
-        copied_ = ::CopyFileW(ChildPath().c_str(), path_.c_str(), FALSE) != FALSE;
-    }
-    ~BlankPathChild() {
-        ::DeleteFileW(path_.c_str());
-        ::RemoveDirectoryW(folder_.c_str());
-    }
-    bool copied() const { return copied_; }
-    const std::wstring& path() const { return path_; }
-
-private:
-    std::wstring folder_;
-    std::wstring path_;
-    bool copied_ = false;
-};
-
-// Stands in for CreateProcessW: starts the process, then uses the licence that CreateProcessW
-// has to change the command-line buffer it is given and overwrites it. A runner that handed
-// the caller's own text to CreateProcessW would see that text changed.
-decltype(&::CreateProcessW) g_realCreateProcessW = nullptr;
-int g_scribbledCommandLines = 0;
-
-BOOL WINAPI ScribblingCreateProcessW(LPCWSTR application, LPWSTR commandLine, LPSECURITY_ATTRIBUTES processAttributes,
-                                     LPSECURITY_ATTRIBUTES threadAttributes, BOOL inheritHandles, DWORD flags,
-                                     LPVOID environment, LPCWSTR directory, LPSTARTUPINFOW startup,
-                                     LPPROCESS_INFORMATION process) {
-    const BOOL result = g_realCreateProcessW(application, commandLine, processAttributes, threadAttributes,
-                                             inheritHandles, flags, environment, directory, startup, process);
-    if (commandLine) {
-        for (wchar_t* c = commandLine; *c; ++c) *c = L'#';
-        ++g_scribbledCommandLines;
-    }
-    return result;
-}
-
-TEST(RunCommandAndCaptureTest, CallersCommandLineIsUnchanged) {
-    BlankPathChild blankPathChild;
-    ASSERT_TRUE(blankPathChild.copied());
-    ScopedImportHook hook("kernel32.dll", "CreateProcessW", reinterpret_cast<void*>(&ScribblingCreateProcessW));
-    ASSERT_TRUE(hook.installed());
-    g_realCreateProcessW = reinterpret_cast<decltype(&::CreateProcessW)>(hook.original());
-    g_scribbledCommandLines = 0;
-
-    const struct {
-        const char* name;
-        std::wstring commandLine;
-    } cases[] = {
-        {"quoted program path", ChildCommand(Out("ran"))},
-        {"unquoted program path with blanks", blankPathChild.path() + L" " + Out("ran")},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::wstring commandLine = c.commandLine;
-        const std::wstring before = commandLine;
-        const CapturedOutput output = Capture(commandLine);
-        // The child did run from this command line, so the buffer was handed over.
-        EXPECT_TRUE(output.started);
-        EXPECT_EQ(output.text, L"ran");
-        EXPECT_EQ(commandLine, before);
-    }
-    // Every call went through the stand-in, so each buffer given to CreateProcessW was overwritten.
-    EXPECT_EQ(g_scribbledCommandLines, int(std::size(cases)));
-}
 
 // --- Every writer of the output -----------------------------------------------------------------
 
