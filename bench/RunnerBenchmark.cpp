@@ -2,7 +2,8 @@
 // 1 MB, each written by output_child (found beside this program) in one write. Each size is run
 // several times; the program prints the median wall time, the fastest and slowest run, and the
 // throughput that the median gives. A run that writes nothing is timed too: it is the cost of
-// starting and ending the child, which every size includes. Exit code 1 when a run did not capture exactly what the child wrote.
+// starting and ending the child, which every size includes. Exit code 1 when a run did not
+// capture exactly what the child wrote.
 //
 //   runner_benchmark.exe [runs per size, default 9]
 #include <windows.h>
@@ -43,9 +44,8 @@ struct Size {
 
 Size MakeSize(const char* label, size_t bytes) {
     Size size{label, bytes, {}, {}, {}, true};
-    // "nowait": the child does not wait for its write to be read, so only the reader is timed.
     // With nothing to write the child makes no write at all: it only starts and ends.
-    size.commandLine = L"\"" + ChildPath() + L"\" nowait";
+    size.commandLine = L"\"" + ChildPath() + L"\"";
     if (bytes > 0) size.commandLine += L" repeat:" + std::to_wstring(bytes);
     const std::string pattern = PatternBytes(bytes);
     size.expected.assign(pattern.begin(), pattern.end());
