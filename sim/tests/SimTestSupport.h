@@ -1,5 +1,5 @@
-// Helpers of the simulator's Windows tests: a temporary folder, a scoped environment variable
-// and a program run with its output captured.
+// Helpers of the simulator's Windows tests: a temporary folder, a scoped environment variable,
+// a placeholder file and a program run with its output captured.
 #pragma once
 
 #include <string>
@@ -10,7 +10,6 @@ void RemoveFolderTree(const std::wstring& folder);
 // A new empty folder under the temporary directory, removed with all it holds at the end.
 struct TempFolder {
     std::wstring path;  // ends with a backslash
-
     TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
@@ -23,7 +22,6 @@ struct ScopedEnvironment {
     std::wstring name;
     std::wstring oldValue;
     bool hadValue = false;
-
     ScopedEnvironment(const wchar_t* variable, const wchar_t* value);
     ScopedEnvironment(const ScopedEnvironment&) = delete;
     ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
@@ -34,7 +32,6 @@ struct ScopedEnvironment {
 struct PlaceholderFile {
     std::wstring path;
     bool created = false;
-
     explicit PlaceholderFile(const std::wstring& filePath);
     PlaceholderFile(const PlaceholderFile&) = delete;
     PlaceholderFile& operator=(const PlaceholderFile&) = delete;
