@@ -2,10 +2,12 @@
 // walks the present disk devices with SetupAPI; the simulator links one that reads its virtual
 // disks. Both hand over only disks that carry the maker's vendor code, could be opened for
 // reading and writing, and answered both storage requests, in the order of the device set.
+// Nothing at all when the set of present disks cannot be had.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "drives/DriveRules.h"
 
-std::vector<DiskDeviceInfo> EnumerateMakerDisks();
+std::optional<std::vector<DiskDeviceInfo>> EnumerateMakerDisks();

@@ -6,8 +6,11 @@
 
 void CQuarrix_Disk_FormatterDlg::ScanDrives() {
     m_driveList.ResetContent();
+    const std::optional<std::vector<DiskDeviceInfo>> disks = EnumerateMakerDisks();
+    // Without the set of present disks there is nothing to list; the other lists stay as they are.
+    if (!disks) return;
 
-    for (const DiskDeviceInfo& disk : EnumerateMakerDisks()) {
+    for (const DiskDeviceInfo& disk : *disks) {
         // A disk known only by the storage driver's generic name is not one we can identify.
         const std::optional<std::wstring> model = ListedModelText(disk);
         if (!model) continue;

@@ -78,10 +78,10 @@ bool QueryDisk(HANDLE disk, DiskDeviceInfo& info) {
 
 }  // namespace
 
-std::vector<DiskDeviceInfo> EnumerateMakerDisks() {
-    std::vector<DiskDeviceInfo> disks;
+std::optional<std::vector<DiskDeviceInfo>> EnumerateMakerDisks() {
     DeviceInfoSet set;
-    if (!set.valid()) return disks;
+    if (!set.valid()) return std::nullopt;
+    std::vector<DiskDeviceInfo> disks;
 
     SP_DEVINFO_DATA device{};
     device.cbSize = sizeof(device);

@@ -6,9 +6,11 @@
 #include "sim/SimulatorFiles.h"
 #include "sim/WinText.h"
 
-std::vector<DiskDeviceInfo> EnumerateMakerDisks() {
-    std::vector<DiskDeviceInfo> found;
+std::optional<std::vector<DiskDeviceInfo>> EnumerateMakerDisks() {
     const VirtualDiskParse parse = LoadVirtualDisks(EnsureVirtualDisksFile());
+    // A file that cannot be read stands for a system that cannot give its set of disks.
+    if (!parse.error.empty()) return std::nullopt;
+    std::vector<DiskDeviceInfo> found;
     for (const VirtualDisk& disk : parse.disks) {
         DiskDeviceInfo info;
         info.interfacePath = WideFromUtf8(disk.path);

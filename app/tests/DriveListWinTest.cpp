@@ -118,6 +118,21 @@ TEST(DriveList, TheListFollowsDrivesArrivingAndLeaving) {
     EXPECT_TRUE(::IsWindowEnabled(program.Item(IDC_DRIVE_LIST)));
 }
 
+TEST(DriveList, WithoutTheSetOfDisksTheScanEmptiesTheDriveListAndLeavesTheRestAlone) {
+    TestEnvironment environment({MakerDisk(1, "Quarrix QX7 USB Device", k1TB)});
+    RunningProgram program;
+    program.SelectFileSystem(L"exFAT");
+    const Entries letters = program.Letters();
+
+    // An unreadable virtual-disks file stands for a system that cannot give its set of disks.
+    ASSERT_TRUE(ReplaceWholeFile(environment.DisksFile(), "[disk]\nnumber = lots\n"));
+    program.SendDeviceChange();
+    EXPECT_TRUE(program.Drives().empty());
+    EXPECT_TRUE(::IsWindowEnabled(program.Item(IDC_DRIVE_LIST)));
+    EXPECT_EQ(program.SelectedFileSystem(), L"exFAT");
+    EXPECT_EQ(program.Letters(), letters);
+}
+
 TEST(DriveList, TheMagnifyingGlassRescansAndDropsTheListOpen) {
     TestEnvironment environment({});
     RunningProgram program;

@@ -97,7 +97,7 @@ TEST(EnumerateMakerDisks, ReadsTheFileOnEveryCallAndListsTheMakerDisksThatAnswer
     ScopedEnvironment named(kVirtualDisksVariable, path.c_str());
 
     // No file yet: the default disks are written and their three maker disks listed.
-    ASSERT_EQ(EnumerateMakerDisks().size(), 3u);
+    ASSERT_EQ(EnumerateMakerDisks().value_or(std::vector<DiskDeviceInfo>{}).size(), 3u);
     EXPECT_TRUE(FileExists(path));
 
     ASSERT_TRUE(ReplaceWholeFile(path,
@@ -108,7 +108,7 @@ TEST(EnumerateMakerDisks, ReadsTheFileOnEveryCallAndListsTheMakerDisksThatAnswer
                                  "[disk]\npath = \\\\?\\usbstor#disk&ven_qrx&prod_qx7#6\nnumber = 6\nioctl = fail\n"
                                  "[disk]\npath = \\\\?\\usbstor#disk&ven_qrx&prod_qx7fips#1\nname = Quarrix QX7FIPS\n"
                                  "name-unreadable = yes\nnumber = 1\nlength = 500107862016\n"));
-    const std::vector<DiskDeviceInfo> disks = EnumerateMakerDisks();
+    const std::vector<DiskDeviceInfo> disks = EnumerateMakerDisks().value_or(std::vector<DiskDeviceInfo>{});
     ASSERT_EQ(disks.size(), 2u);
     EXPECT_EQ(disks[0].interfacePath, L"\\\\?\\usbstor#disk&ven_qrx&prod_korvan#3");
     EXPECT_EQ(disks[0].friendlyName, L"Quarrix KORVAN");
@@ -119,7 +119,7 @@ TEST(EnumerateMakerDisks, ReadsTheFileOnEveryCallAndListsTheMakerDisksThatAnswer
     EXPECT_EQ(disks[1].length, 500107862016);
 
     ASSERT_TRUE(ReplaceWholeFile(path, "[disk]\npath = \\\\?\\usbstor#disk&ven_qrx&prod_qx7#1\nnumber = lots\n"));
-    EXPECT_TRUE(EnumerateMakerDisks().empty());
+    EXPECT_FALSE(EnumerateMakerDisks().has_value());
 }
 
 }  // namespace
