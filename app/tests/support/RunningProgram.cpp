@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 namespace {
 
 void SelectComboEntry(HWND dialog, int id, int index) {
@@ -26,8 +28,12 @@ RunningProgram::RunningProgram() {
 }
 
 RunningProgram::~RunningProgram() {
-    // A run still under way holds the close back; let it end first.
-    WaitUntil([this] { return !dialog_.IsFormatRunInProgress(); }, 30000);
+    // A run still under way holds the close back; let it end first, answering any box a failed
+    // test left open (OK, or No to a question).
+    WaitUntil([this] {
+        for (HWND box : PopUps()) PressButton(box, MessageBoxHasButton(box, IDOK) ? IDOK : IDNO);
+        return PopUps().empty() && !dialog_.IsFormatRunInProgress();
+    }, 30000);
     delete runner_;
     app_.m_pMainWnd = nullptr;
 }
@@ -67,4 +73,18 @@ void RunningProgram::SendDeviceChange(WPARAM eventType) { ::SendMessageW(Window(
 
 bool RunningProgram::WaitForRunEnd(DWORD timeoutMs) {
     return WaitUntil([this] { return !dialog_.IsFormatRunInProgress(); }, timeoutMs);
+}
+
+std::vector<HWND> RunningProgram::PopUps() const {
+    std::pair<HWND, std::vector<HWND>> search{Window(), {}};
+    ::EnumWindows([](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<std::pair<HWND, std::vector<HWND>>*>(data);
+        DWORD process = 0;
+        ::GetWindowThreadProcessId(window, &process);
+        if (process == ::GetCurrentProcessId() && window != s->first && ::IsWindowVisible(window) &&
+            ClassOf(window) == L"#32770")
+            s->second.push_back(window);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&search));
+    return search.second;
 }

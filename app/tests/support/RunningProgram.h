@@ -44,6 +44,9 @@ public:
     bool WaitForRunEnd(DWORD timeoutMs);
     bool StartButtonShown() const { return ::IsWindowVisible(Item(IDC_START_FORMAT)); }
     bool ProgressShown() const { return ::IsWindowVisible(Item(IDC_PROGRESS)); }
+    // Every visible dialog window of this process but the main window, whatever its caption:
+    // the program's message boxes and any box it should not have shown.
+    std::vector<HWND> PopUps() const;
 
 private:
     CWinApp app_;

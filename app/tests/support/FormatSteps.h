@@ -1,0 +1,157 @@
+// Start Format in the running program, step by step as a user takes it, and what a test reads
+// back afterwards: the window, the virtual disks and the scripts in the temporary folder.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/tests/support/RunningProgram.h"
+#include "app/tests/support/TestEnvironment.h"
+#include "app/tests/support/WindowTexts.h"
+
+inline constexpr DWORD kBoxTimeoutMs = 10000;
+inline constexpr DWORD kRunTimeoutMs = 60000;
+
+// A 1 TB maker drive; the stand-in diskpart takes `delayMs` over its script for it.
+inline VirtualDisk QuarrixDisk(std::uint32_t number, int delayMs = 0, const char* name = "Quarrix QX7 USB Device") {
+    VirtualDisk disk = MakerDisk(number, name, 1000204886016);
+    disk.delayMs = delayMs;
+    return disk;
+}
+
+// The disk as the utilities leave it after a whole run.
+inline VirtualDisk Formatted(VirtualDisk disk, const std::string& fileSystem, const std::string& label,
+                             const std::string& letter) {
+    disk.contents = "empty";
+    disk.partition = "primary";
+    disk.fileSystem = fileSystem;
+    disk.label = label;
+    disk.letter = letter;
+    return disk;
+}
+
+inline std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+
+// What the window shows of a run, in one comparable line.
+inline std::string WindowState(const RunningProgram& program) {
+    const bool marquee = StyleOf(program.Item(IDC_PROGRESS)) & PBS_MARQUEE;
+    return Narrow(program.Status()) + " | colour " + std::to_string(program.TextColourOf(IDC_WARNING_TEXT)) +
+           " | bar " + (program.ProgressShown() ? (marquee ? "marquee" : "plain") : "hidden") + " | button " +
+           (program.StartButtonShown() ? "shown" : "hidden") +
+           (::IsWindowEnabled(program.Item(IDC_START_FORMAT)) ? " enabled" : " disabled");
+}
+// During a run: the status in black, the marquee bar in place of the hidden, disabled button.
+inline std::string RunShown(const wchar_t* status) {
+    return Narrow(status) + " | colour 0 | bar marquee | button hidden disabled";
+}
+// Between runs: the status in its colour, the button back and usable, the bar gone.
+inline std::string NoRunShown(const wchar_t* status, COLORREF colour = RGB(0, 0, 0)) {
+    return Narrow(status) + " | colour " + std::to_string(colour) + " | bar hidden | button shown enabled";
+}
+
+inline testing::AssertionResult WaitForWindowState(const RunningProgram& program, const std::string& state,
+                                                   DWORD timeoutMs = kBoxTimeoutMs) {
+    if (WaitUntil([&] { return WindowState(program) == state; }, timeoutMs)) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "the window shows " << WindowState(program);
+}
+
+struct Choice {
+    std::uint32_t disk;                  // 0: the drive selected as the window opens
+    const wchar_t* letter;               // as the letter list shows it, e.g. K: (nullptr: as it opens)
+    const wchar_t* fileSystem = nullptr;  // nullptr: as the window opens
+    const wchar_t* label = nullptr;       // nullptr: as the window opens
+};
+
+// Chooses as a user would; fails when an entry is not offered.
+inline testing::AssertionResult Choose(RunningProgram& program, const Choice& choice) {
+    const std::wstring prefix = L"[" + std::to_wstring(choice.disk) + L"] - ";
+    const auto drives = program.Drives();
+    for (size_t i = 0; choice.disk && i < drives.size(); ++i)
+        if (drives[i].rfind(prefix, 0) == 0) program.SelectDrive(int(i));
+    if (choice.disk && program.SelectedDrive().rfind(prefix, 0) != 0)
+        return testing::AssertionFailure() << "disk " << choice.disk << " is not listed";
+    if (choice.letter) program.SelectLetter(choice.letter);
+    if (choice.letter && program.SelectedLetter() != choice.letter)
+        return testing::AssertionFailure() << "the letter is not offered";
+    if (choice.fileSystem) program.SelectFileSystem(choice.fileSystem);
+    if (choice.fileSystem && program.SelectedFileSystem() != choice.fileSystem)
+        return testing::AssertionFailure() << "the file system is not offered";
+    if (choice.label) program.TypeLabel(choice.label);
+    return testing::AssertionSuccess();
+}
+
+// Presses Start Format as the window's thread receives a click, and learns when the handler has
+// returned: the request is over then, whatever it showed or started on the way.
+class StartFormatPress {
+public:
+    explicit StartFormatPress(RunningProgram& program) : ticket_(Returns()) {
+        ::SendMessageCallbackW(program.Window(), WM_COMMAND, MAKEWPARAM(IDC_START_FORMAT, BN_CLICKED),
+                               reinterpret_cast<LPARAM>(program.Item(IDC_START_FORMAT)), &Returned, 0);
+    }
+    // The answer comes while this thread pumps its messages, as WaitUntil does.
+    bool HandlerReturned(DWORD timeoutMs) const {
+        return WaitUntil([this] { return Returns() > ticket_; }, timeoutMs);
+    }
+
+private:
+    static int& Returns() {
+        static int returns = 0;
+        return returns;
+    }
+    static void CALLBACK Returned(HWND, UINT, ULONG_PTR, LRESULT) { ++Returns(); }
+    int ticket_;
+};
+
+// Presses Start Format; the request must pass without a box (the run may be over already).
+inline testing::AssertionResult StartRun(RunningProgram& program) {
+    StartFormatPress press(program);
+    if (press.HandlerReturned(kBoxTimeoutMs) && program.PopUps().empty()) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "the request stopped at a box; the window shows " << WindowState(program);
+}
+
+// The clean-up of every file whose name begins with "diskpart" runs through a command
+// interpreter nobody waits for.
+inline testing::AssertionResult ScriptsCleanedUp(const TestEnvironment& environment) {
+    std::vector<std::wstring> scripts;
+    const bool cleaned = WaitUntil([&] {
+        scripts.clear();
+        for (std::wstring name : environment.TempFiles())
+            if (name.size() >= 8 && ::CharLowerW(name.data()) && name.compare(0, 8, L"diskpart") == 0)
+                scripts.push_back(name);
+        return scripts.empty();
+    }, 15000);
+    if (cleaned) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << scripts.size() << " scripts left, such as " << Narrow(scripts[0]);
+}
+
+// Waits for the run to end: then the window shows `status`, no box is open and the scripts go.
+inline testing::AssertionResult RunEndsWith(RunningProgram& program, const TestEnvironment& environment,
+                                            const wchar_t* status) {
+    if (!program.WaitForRunEnd(kRunTimeoutMs)) return testing::AssertionFailure() << "the run goes on";
+    if (!program.PopUps().empty()) return testing::AssertionFailure() << "a box is open";
+    if (WindowState(program) != NoRunShown(status))
+        return testing::AssertionFailure() << "the window shows " << WindowState(program);
+    return ScriptsCleanedUp(environment);
+}
+
+// A box of the main window itself: the text, the OK button alone, no icon. (Only boxes with the
+// application's name as caption are found at all.)
+inline void ExpectOkBoxOf(const RunningProgram& program, HWND box, const std::wstring& text) {
+    EXPECT_EQ(MessageBoxText(box), text);
+    EXPECT_EQ(::GetWindow(box, GW_OWNER), program.Window());
+    for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO})
+        EXPECT_EQ(MessageBoxHasButton(box, id), id == IDOK) << "button " << id;
+    bool icon = false;
+    ::EnumChildWindows(box, [](HWND child, LPARAM data) -> BOOL {
+        if ((StyleOf(child) & SS_TYPEMASK) == SS_ICON && ClassOf(child) == L"Static" && ::IsWindowVisible(child) &&
+            ::SendMessageW(child, STM_GETICON, 0, 0) != 0)
+            *reinterpret_cast<bool*>(data) = true;
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&icon));
+    EXPECT_FALSE(icon);
+}
