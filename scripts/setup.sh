@@ -2,7 +2,7 @@
 # Installs what building and testing need, from Debian's packages, when it is missing.
 set -euo pipefail
 
-packages=(cmake make g++ googletest
+packages=(cmake make g++ googletest python3
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
           binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
           wine64 fonts-wine fonts-liberation xvfb xauth imagemagick xdotool x11-utils)
