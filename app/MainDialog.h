@@ -79,6 +79,4 @@ private:
     void StartFormatWorker();
 
     void ShowAboutBox();
-
-    friend UINT FormatThreadProc(LPVOID parameter);
 };

@@ -24,9 +24,6 @@ public:
     }
     int DeleteString(int index) { return int(SendMessage(CB_DELETESTRING, WPARAM(index))); }
     void ResetContent() { SendMessage(CB_RESETCONTENT); }
-    int FindString(int startAfter, const std::wstring& text) const {
-        return int(SendMessage(CB_FINDSTRING, WPARAM(startAfter), LPARAM(text.c_str())));
-    }
     int FindStringExact(int startAfter, const std::wstring& text) const {
         return int(SendMessage(CB_FINDSTRINGEXACT, WPARAM(startAfter), LPARAM(text.c_str())));
     }

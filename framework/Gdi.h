@@ -15,7 +15,6 @@ public:
 
     BOOL CreateSolidBrush(COLORREF colour);
     BOOL DeleteObject();
-    HBRUSH GetSafeHandle() const { return m_brush; }
     operator HBRUSH() const { return m_brush; }
 
 private:

@@ -18,14 +18,10 @@ public:
 
     BOOL ShowWindow(int showCommand) { return ::ShowWindow(m_hWnd, showCommand); }
     BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
-    BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
-    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     void SetWindowText(const std::wstring& text) { ::SetWindowTextW(m_hWnd, text.c_str()); }
     std::wstring GetWindowText() const;
-    void GetWindowText(std::wstring& text) const { text = GetWindowText(); }
     void InvalidateRect(const RECT* rect, BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, rect, erase); }
-    void Invalidate(BOOL erase = TRUE) { InvalidateRect(nullptr, erase); }
     void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
     HMENU GetSystemMenu(BOOL revert) const { return ::GetSystemMenu(m_hWnd, revert); }
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
@@ -34,7 +30,6 @@ public:
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return ::PostMessageW(m_hWnd, message, wParam, lParam);
     }
-    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
 
     // A message box owned by this window; without a caption the application's name is used.
     int MessageBox(const std::wstring& text, const wchar_t* caption = nullptr, UINT type = MB_OK);

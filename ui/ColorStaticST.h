@@ -12,7 +12,6 @@ public:
 
     // Stores the colour and repaints the whole control in it.
     void SetTextColor(COLORREF colour);
-    COLORREF GetTextColor() const { return m_textColor; }
 
 protected:
     HBRUSH CtlColor(HDC dc, UINT kind);

@@ -61,7 +61,9 @@ TEST_F(MainDialogTest, EveryControlOfTheTemplateStandsInOrderWithItsIdClassTextA
         SCOPED_TRACE(expected.text ? expected.text : expected.className);
         EXPECT_EQ(LOWORD(::GetDlgCtrlID(child)), LOWORD(expected.id));
         EXPECT_TRUE(SameClass(ClassOf(child), expected.className)) << ClassOf(child);
-        if (expected.text) EXPECT_EQ(TextOf(child), expected.text);
+        if (expected.text) {
+            EXPECT_EQ(TextOf(child), expected.text);
+        }
         // Every template bit must be there, except those the system moves elsewhere: a combo box
         // hands its scroll bar to its list, and a dialog draws an edit's border as a client edge.
         const LONG style = StyleOf(child);
@@ -83,8 +85,9 @@ TEST_F(MainDialogTest, EveryControlOfTheTemplateStandsInOrderWithItsIdClassTextA
         EXPECT_EQ(actual.left, rect.left);
         EXPECT_EQ(actual.top, rect.top);
         // An icon static takes the size of its icon.
-        if ((expected.style & SS_TYPEMASK) != SS_ICON || !SameClass(expected.className, L"Static"))
+        if ((expected.style & SS_TYPEMASK) != SS_ICON || !SameClass(expected.className, L"Static")) {
             EXPECT_NEAR(actual.right - actual.left, rect.right - rect.left, 3);
+        }
         child = ::GetWindow(child, GW_HWNDNEXT);
     }
     EXPECT_EQ(child, nullptr) << "more controls than the template holds";
@@ -130,7 +133,8 @@ TEST_F(MainDialogTest, OpensWithTitleDefaultLabelHiddenMarqueeAndFocusOnStartFor
     EXPECT_TRUE(program.StartButtonShown());
     EXPECT_TRUE(::IsWindowEnabled(program.Item(IDC_START_FORMAT)));
     EXPECT_TRUE(StyleOf(program.Item(IDC_PROGRESS)) & PBS_MARQUEE);
-    GUITHREADINFO gui{sizeof(gui)};
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof(gui);
     ASSERT_TRUE(::GetGUIThreadInfo(program.ThreadId(), &gui));
     EXPECT_EQ(gui.hwndFocus, program.Item(IDC_START_FORMAT));
     // Topmost, with its own taskbar button, no maximise box and no sizing border.
@@ -168,7 +172,9 @@ TEST_F(MainDialogTest, SystemMenuEndsWithASeparatorAndTheAboutItem) {
     wchar_t text[128] = {};
     ::GetMenuStringW(menu, count - 1, text, 128, MF_BYPOSITION);
     EXPECT_STREQ(text, L"&About Quarrix_Disk_Formatter...");
-    MENUITEMINFOW separator{sizeof(separator), MIIM_FTYPE};
+    MENUITEMINFOW separator{};
+    separator.cbSize = sizeof(separator);
+    separator.fMask = MIIM_FTYPE;
     ::GetMenuItemInfoW(menu, count - 2, TRUE, &separator);
     EXPECT_TRUE(separator.fType & MFT_SEPARATOR);
 }
