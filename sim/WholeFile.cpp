@@ -35,11 +35,12 @@ bool FileExists(const std::wstring& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-std::optional<std::string> ReadWholeFile(const std::wstring& path) {
+std::optional<std::string> ReadWholeFile(const std::wstring& path, bool shareReadingOnly) {
+    const DWORD sharing = shareReadingOnly ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
     CHandle file;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        *file.put() = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        *file.put() = CreateFileW(path.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                 nullptr);
         if (file || !IsPassingConflict(GetLastError())) break;
         Sleep(kPauseMs);
     }

@@ -13,16 +13,16 @@
 
 int wmain() {
     const auto opened = OpenStandinDisks();
-    if (!opened) return kExitRefused;
+    if (!opened) return kDiskpartExitFatal;
     const auto scriptPath = ParseDiskpartCommandLine(Utf8FromWide(GetCommandLineW()));
     if (!scriptPath) {
         PrintLines({kDiskpartUsage});
-        return kExitUsage;
+        return kDiskpartExitBadArguments;
     }
-    const auto script = ReadWholeFile(WideFromUtf8(*scriptPath));
+    const auto script = ReadWholeFile(WideFromUtf8(*scriptPath), true);
     if (!script) {
         PrintLines({kDiskpartHeader, "", kScriptUnreadable});
-        return kExitScriptUnreadable;
+        return kDiskpartExitScriptUnreadable;
     }
     const DiskpartRun run = RunDiskpartScript(
         Utf8FromAnsi(*script), opened->disks, [&](const DiskpartStep& step, const std::vector<VirtualDisk>& now) {

@@ -78,7 +78,7 @@ std::optional<FormatArguments> ParseFormatLine(const std::string& line) {
 
 struct CommandOutcome {
     std::vector<std::string> lines;
-    int exitCode = kExitSucceeded;
+    int exitCode = kDiskpartExitSucceeded;
     bool changed = false;
     int delayMs = 0;
 };
@@ -91,7 +91,7 @@ CommandOutcome Failure(int exitCode, const std::string& message) {
 }
 
 CommandOutcome InvalidArguments(const char* helpTopic) {
-    return Failure(kExitSyntax,
+    return Failure(kDiskpartExitSyntax,
                    std::string(kArgumentsNotValid) + "\nFor more information on the command type: HELP " + helpTopic);
 }
 
@@ -108,7 +108,7 @@ public:
         if (command == "create") return Create(line);
         if (command == "format") return Format(line);
         if (command == "assign") return Assign(line);
-        return Failure(kExitSyntax, kUnknownCommand);
+        return Failure(kDiskpartExitSyntax, kUnknownCommand);
     }
 
 private:
@@ -125,7 +125,7 @@ private:
 
     CommandOutcome FailedOnDisk(VirtualDisk& disk) {
         CommandOutcome outcome =
-            Failure(kExitCommandFailed, disk.failMessage.empty() ? kDefaultFailMessage : disk.failMessage);
+            Failure(kDiskpartExitServiceError, disk.failMessage.empty() ? kDefaultFailMessage : disk.failMessage);
         outcome.delayMs = disk.delayMs / commandCount_;
         return outcome;
     }
@@ -136,7 +136,7 @@ private:
         hasSelection_ = false;
         volumeSelected_ = false;
         VirtualDisk* disk = FindDiskByNumber(disks_, *number);
-        if (disk == nullptr || disk->openFails) return Failure(kExitCommandFailed, kDiskNotValid);
+        if (disk == nullptr || disk->openFails) return Failure(kDiskpartExitServiceError, kDiskNotValid);
         if (disk->failCommand == "select") return FailedOnDisk(*disk);
         hasSelection_ = true;
         selectedNumber_ = *number;
@@ -146,7 +146,7 @@ private:
     CommandOutcome Clean(const std::string& line) {
         if (line != "clean") return InvalidArguments("CLEAN");
         VirtualDisk* disk = Selected();
-        if (disk == nullptr) return Failure(kExitCommandFailed, kNoDiskSelected);
+        if (disk == nullptr) return Failure(kDiskpartExitServiceError, kNoDiskSelected);
         if (disk->failCommand == "clean") return FailedOnDisk(*disk);
         disk->contents = "empty";
         disk->partition = "none";
@@ -160,10 +160,10 @@ private:
     CommandOutcome Create(const std::string& line) {
         if (line != "create partition primary") return InvalidArguments("CREATE PARTITION PRIMARY");
         VirtualDisk* disk = Selected();
-        if (disk == nullptr) return Failure(kExitCommandFailed, kNoDiskSelected);
+        if (disk == nullptr) return Failure(kDiskpartExitServiceError, kNoDiskSelected);
         if (disk->failCommand == "create") return FailedOnDisk(*disk);
         // The new partition spans the whole disk, so there must be no partition yet.
-        if (disk->partition != "none") return Failure(kExitCommandFailed, kNoUsableSpace);
+        if (disk->partition != "none") return Failure(kDiskpartExitServiceError, kNoUsableSpace);
         disk->partition = "primary";
         volumeSelected_ = true;
         return Done(*disk, {"DiskPart succeeded in creating the specified partition."}, true);
@@ -173,8 +173,8 @@ private:
         const auto arguments = ParseFormatLine(line);
         if (!arguments) return InvalidArguments("FORMAT");
         VirtualDisk* disk = Selected();
-        if (disk == nullptr) return Failure(kExitCommandFailed, kNoDiskSelected);
-        if (!volumeSelected_) return Failure(kExitCommandFailed, kNoVolumeSelected);
+        if (disk == nullptr) return Failure(kDiskpartExitServiceError, kNoDiskSelected);
+        if (!volumeSelected_) return Failure(kDiskpartExitServiceError, kNoVolumeSelected);
         if (disk->failCommand == "format") return FailedOnDisk(*disk);
         disk->fileSystem = arguments->fileSystem;
         disk->label = arguments->label;
@@ -188,8 +188,8 @@ private:
             return InvalidArguments("ASSIGN");
         }
         VirtualDisk* disk = Selected();
-        if (disk == nullptr) return Failure(kExitCommandFailed, kNoDiskSelected);
-        if (!volumeSelected_) return Failure(kExitCommandFailed, kNoVolumeSelected);
+        if (disk == nullptr) return Failure(kDiskpartExitServiceError, kNoDiskSelected);
+        if (!volumeSelected_) return Failure(kDiskpartExitServiceError, kNoVolumeSelected);
         if (disk->failCommand == "assign") return FailedOnDisk(*disk);
         const char letter = line.back();
         disk->letter = std::string(1, letter >= 'a' ? static_cast<char>(letter - 'a' + 'A') : letter);
@@ -247,11 +247,11 @@ DiskpartRun RunDiskpartScript(const std::string& scriptText, std::vector<Virtual
     };
 
     if (!emit({kDiskpartHeader, ""}, 0, false)) {
-        run.exitCode = kExitCommandFailed;
+        run.exitCode = kDiskpartExitServiceError;
         return run;
     }
     if (!lines) {
-        run.exitCode = kExitScriptUnreadable;
+        run.exitCode = kDiskpartExitScriptUnreadable;
         emit({kScriptMalformed}, 0, false);
         return run;
     }
@@ -265,14 +265,14 @@ DiskpartRun RunDiskpartScript(const std::string& scriptText, std::vector<Virtual
         CommandOutcome outcome = session.Run(command);
         outcome.lines.push_back("");
         if (!emit(std::move(outcome.lines), outcome.delayMs, outcome.changed)) {
-            run.exitCode = kExitCommandFailed;
+            run.exitCode = kDiskpartExitServiceError;
             return run;
         }
-        if (outcome.exitCode != kExitSucceeded) {
+        if (outcome.exitCode != kDiskpartExitSucceeded) {
             run.exitCode = outcome.exitCode;
             return run;
         }
     }
-    if (!emit({kLeaving}, 0, false)) run.exitCode = kExitCommandFailed;
+    if (!emit({kLeaving}, 0, false)) run.exitCode = kDiskpartExitServiceError;
     return run;
 }

@@ -12,17 +12,17 @@
 
 int wmain() {
     const auto opened = OpenStandinDisks();
-    if (!opened) return kExitRefused;
+    if (!opened) return kFormatComExitFatal;
     const auto invocation = ParseFormatComCommandLine(Utf8FromWide(GetCommandLineW()));
     if (!invocation) {
         PrintLines({kFormatComUsage});
-        return kExitUsage;
+        return kFormatComExitBadParameters;
     }
     const FormatComRun run = RunFormatCom(*invocation, opened->disks);
     if (run.delayMs > 0) Sleep(static_cast<DWORD>(run.delayMs));
     if (run.disksChanged && !SaveVirtualDisks(opened->path, run.disks)) {
         PrintLines({kDisksNotSaved});
-        return kExitCommandFailed;
+        return kFormatComExitFatal;
     }
     PrintLines(run.output);
     return run.exitCode;

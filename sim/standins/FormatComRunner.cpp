@@ -6,7 +6,7 @@
 namespace {
 
 FormatComRun Failure(FormatComRun run, const std::string& message) {
-    run.exitCode = kExitCommandFailed;
+    run.exitCode = kFormatComExitFatal;
     run.output.push_back(kFormatComHeader);
     for (std::string& line : SplitMessageLines(message)) run.output.push_back(std::move(line));
     return run;

@@ -20,5 +20,5 @@ struct StandinDisks {
 };
 
 // Checks that the stand-in may run and loads its virtual disks. When it may not, or the file
-// cannot be read, prints why and gives nothing: the stand-in then ends with kExitRefused.
+// cannot be read, prints why and gives nothing: the stand-in then ends with its fatal exit code.
 std::optional<StandinDisks> OpenStandinDisks();

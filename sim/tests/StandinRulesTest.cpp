@@ -81,7 +81,7 @@ TEST(RunDiskpartScript, FullScriptRepartitionsAndFormatsTheSelectedDiskOnly) {
         Script({"select disk 10", "clean", "create partition primary", "format fs=NTFS label=Backup quick",
                 "assign letter=F"}),
         before);
-    EXPECT_EQ(run.exitCode, kExitSucceeded);
+    EXPECT_EQ(run.exitCode, kDiskpartExitSucceeded);
     EXPECT_EQ(run.output, Concat(kHeader, {"Disk 10 is now the selected disk.", "",
                                            "DiskPart succeeded in cleaning the disk.", "",
                                            "DiskPart succeeded in creating the specified partition.", "",
@@ -113,46 +113,46 @@ struct ScriptCase {
 };
 
 const ScriptCase kScripts[] = {
-    {{"select disk 1", "", "clean", "create partition primary", "assign letter=g"}, kAssignedTail, kExitSucceeded,
+    {{"select disk 1", "", "clean", "create partition primary", "assign letter=g"}, kAssignedTail, kDiskpartExitSucceeded,
      "primary|empty|RAW||G"},  // the Windows XP script: format.com formats afterwards
-    {Prepared({"format fs=NTFS label= quick"}), kFormattedTail, kExitSucceeded, "primary|empty|NTFS||"},
-    {Prepared({"format fs=NTFS label=\"My Files\" quick"}), kFormattedTail, kExitSucceeded,
+    {Prepared({"format fs=NTFS label= quick"}), kFormattedTail, kDiskpartExitSucceeded, "primary|empty|NTFS||"},
+    {Prepared({"format fs=NTFS label=\"My Files\" quick"}), kFormattedTail, kDiskpartExitSucceeded,
      "primary|empty|NTFS|My Files|"},
-    {kFullScriptDisk1, kAssignedTail, kExitSucceeded, "primary|empty|exFAT|Backup|F", "format.com"},
-    {{"clean"}, {kNoDiskSelected}, kExitCommandFailed, kUntouched},
-    {{"create partition primary", "select disk 1"}, {kNoDiskSelected}, kExitCommandFailed, kUntouched},
-    {{"format fs=NTFS label=X quick"}, {kNoDiskSelected}, kExitCommandFailed, kUntouched},
-    {{"assign letter=F"}, {kNoDiskSelected}, kExitCommandFailed, kUntouched},
-    {{"select disk 7", "clean"}, {kDiskNotValid}, kExitCommandFailed, kUntouched},
-    {{"select disk 3", "clean"}, {kDiskNotValid}, kExitCommandFailed, kUntouched},
-    {{"select disk one"}, Invalid("SELECT DISK"), kExitSyntax, kUntouched},
-    {{"select  disk 1"}, Invalid("SELECT DISK"), kExitSyntax, kUntouched},
-    {{"select disk 4294967296"}, Invalid("SELECT DISK"), kExitSyntax, kUntouched},
-    {{"select disk 1", "list disk", "clean"}, {kUnknownCommand}, kExitSyntax, kUntouched},
-    {{"select disk 1", "CLEAN"}, {kUnknownCommand}, kExitSyntax, kUntouched},
-    {{"select disk 1", "clean all"}, Invalid("CLEAN"), kExitSyntax, kUntouched},
-    {{"select disk 1", "clean", "create partition logical"}, Invalid("CREATE PARTITION PRIMARY"), kExitSyntax,
+    {kFullScriptDisk1, kAssignedTail, kDiskpartExitSucceeded, "primary|empty|exFAT|Backup|F", "format.com"},
+    {{"clean"}, {kNoDiskSelected}, kDiskpartExitServiceError, kUntouched},
+    {{"create partition primary", "select disk 1"}, {kNoDiskSelected}, kDiskpartExitServiceError, kUntouched},
+    {{"format fs=NTFS label=X quick"}, {kNoDiskSelected}, kDiskpartExitServiceError, kUntouched},
+    {{"assign letter=F"}, {kNoDiskSelected}, kDiskpartExitServiceError, kUntouched},
+    {{"select disk 7", "clean"}, {kDiskNotValid}, kDiskpartExitServiceError, kUntouched},
+    {{"select disk 3", "clean"}, {kDiskNotValid}, kDiskpartExitServiceError, kUntouched},
+    {{"select disk one"}, Invalid("SELECT DISK"), kDiskpartExitSyntax, kUntouched},
+    {{"select  disk 1"}, Invalid("SELECT DISK"), kDiskpartExitSyntax, kUntouched},
+    {{"select disk 4294967296"}, Invalid("SELECT DISK"), kDiskpartExitSyntax, kUntouched},
+    {{"select disk 1", "list disk", "clean"}, {kUnknownCommand}, kDiskpartExitSyntax, kUntouched},
+    {{"select disk 1", "CLEAN"}, {kUnknownCommand}, kDiskpartExitSyntax, kUntouched},
+    {{"select disk 1", "clean all"}, Invalid("CLEAN"), kDiskpartExitSyntax, kUntouched},
+    {{"select disk 1", "clean", "create partition logical"}, Invalid("CREATE PARTITION PRIMARY"), kDiskpartExitSyntax,
      kCleaned},
     {{"select disk 1", "create partition primary"},
-     {"Virtual Disk Service error:", "There is not enough usable space for this operation."}, kExitCommandFailed,
+     {"Virtual Disk Service error:", "There is not enough usable space for this operation."}, kDiskpartExitServiceError,
      kUntouched},
-    {{"select disk 1", "clean", "format fs=NTFS label=X quick"}, {kNoVolumeSelected}, kExitCommandFailed, kCleaned},
-    {{"select disk 1", "assign letter=F"}, {kNoVolumeSelected}, kExitCommandFailed, kUntouched},
-    {Prepared({"format fs=NTFS label=My Files quick"}), Invalid("FORMAT"), kExitSyntax, kCreated},
-    {Prepared({"format fs=NTFS label=\"My Files quick"}), Invalid("FORMAT"), kExitSyntax, kCreated},
-    {Prepared({"format fs=NTFS label=My\"Files quick"}), Invalid("FORMAT"), kExitSyntax, kCreated},
-    {Prepared({"format fs=FAT32 label=X quick"}), Invalid("FORMAT"), kExitSyntax, kCreated},
-    {Prepared({"format fs=NTFS label=X"}), Invalid("FORMAT"), kExitSyntax, kCreated},
-    {Prepared({"format fs=ntfs label=X quick"}), Invalid("FORMAT"), kExitSyntax, kCreated},
-    {Prepared({"format fs=NTFS quick"}), Invalid("FORMAT"), kExitSyntax, kCreated},
-    {Prepared({"assign letter=F:"}), Invalid("ASSIGN"), kExitSyntax, kCreated},
-    {Prepared({"assign letter=1"}), Invalid("ASSIGN"), kExitSyntax, kCreated},
-    {kFullScriptDisk1, kWriteProtected, kExitCommandFailed, kUntouched, "select"},
-    {kFullScriptDisk1, kWriteProtected, kExitCommandFailed, kUntouched, "clean"},
-    {kFullScriptDisk1, kWriteProtected, kExitCommandFailed, kCleaned, "create"},
-    {kFullScriptDisk1, kWriteProtected, kExitCommandFailed, kCreated, "format"},
-    {kFullScriptDisk1, kWriteProtected, kExitCommandFailed, kFormatted, "assign"},
-    {kFullScriptDisk1, {"Virtual Disk Service error:", "The device is not ready."}, kExitCommandFailed, kUntouched,
+    {{"select disk 1", "clean", "format fs=NTFS label=X quick"}, {kNoVolumeSelected}, kDiskpartExitServiceError, kCleaned},
+    {{"select disk 1", "assign letter=F"}, {kNoVolumeSelected}, kDiskpartExitServiceError, kUntouched},
+    {Prepared({"format fs=NTFS label=My Files quick"}), Invalid("FORMAT"), kDiskpartExitSyntax, kCreated},
+    {Prepared({"format fs=NTFS label=\"My Files quick"}), Invalid("FORMAT"), kDiskpartExitSyntax, kCreated},
+    {Prepared({"format fs=NTFS label=My\"Files quick"}), Invalid("FORMAT"), kDiskpartExitSyntax, kCreated},
+    {Prepared({"format fs=FAT32 label=X quick"}), Invalid("FORMAT"), kDiskpartExitSyntax, kCreated},
+    {Prepared({"format fs=NTFS label=X"}), Invalid("FORMAT"), kDiskpartExitSyntax, kCreated},
+    {Prepared({"format fs=ntfs label=X quick"}), Invalid("FORMAT"), kDiskpartExitSyntax, kCreated},
+    {Prepared({"format fs=NTFS quick"}), Invalid("FORMAT"), kDiskpartExitSyntax, kCreated},
+    {Prepared({"assign letter=F:"}), Invalid("ASSIGN"), kDiskpartExitSyntax, kCreated},
+    {Prepared({"assign letter=1"}), Invalid("ASSIGN"), kDiskpartExitSyntax, kCreated},
+    {kFullScriptDisk1, kWriteProtected, kDiskpartExitServiceError, kUntouched, "select"},
+    {kFullScriptDisk1, kWriteProtected, kDiskpartExitServiceError, kUntouched, "clean"},
+    {kFullScriptDisk1, kWriteProtected, kDiskpartExitServiceError, kCleaned, "create"},
+    {kFullScriptDisk1, kWriteProtected, kDiskpartExitServiceError, kCreated, "format"},
+    {kFullScriptDisk1, kWriteProtected, kDiskpartExitServiceError, kFormatted, "assign"},
+    {kFullScriptDisk1, {"Virtual Disk Service error:", "The device is not ready."}, kDiskpartExitServiceError, kUntouched,
      "clean", "Virtual Disk Service error:\nThe device is not ready."},
 };
 
@@ -169,7 +169,7 @@ TEST(RunDiskpartScript, ScriptsChangeTheSelectedDiskAsAskedOrStopAtTheFailingCom
         before[1].failMessage = c.failMessage;
         const DiskpartRun run = RunDiskpartScript(Script(c.script), before);
         EXPECT_EQ(run.exitCode, c.exitCode) << name;
-        const Lines tail = c.exitCode == kExitSucceeded ? c.tail : Concat(c.tail, {""});
+        const Lines tail = c.exitCode == kDiskpartExitSucceeded ? c.tail : Concat(c.tail, {""});
         ASSERT_GE(run.output.size(), tail.size()) << name;
         EXPECT_EQ(Lines(run.output.end() - static_cast<long>(tail.size()), run.output.end()), tail) << name;
         EXPECT_EQ(State(run.disks.at(1)), c.disk1After) << name;
@@ -186,13 +186,13 @@ TEST(RunDiskpartScript, LinesMustEndWithCarriageReturnAndLineFeed) {
     const std::vector<VirtualDisk> before = TestDisks();
     for (const char* script : {"select disk 1\nclean\n", "select disk 1\r\nclean", "select disk 1\rclean\r\n"}) {
         const DiskpartRun run = RunDiskpartScript(script, before);
-        EXPECT_EQ(run.exitCode, kExitScriptUnreadable) << script;
+        EXPECT_EQ(run.exitCode, kDiskpartExitScriptUnreadable) << script;
         EXPECT_EQ(run.output, Concat(kHeader, {kScriptMalformed})) << script;
         EXPECT_TRUE(HasFailureKeyword(run.output)) << script;
         ExpectOthersUntouched(before, run.disks, 99);
     }
     const DiskpartRun empty = RunDiskpartScript("", before);
-    EXPECT_EQ(empty.exitCode, kExitSucceeded);
+    EXPECT_EQ(empty.exitCode, kDiskpartExitSucceeded);
     EXPECT_EQ(empty.output, Concat(kHeader, {kLeaving}));
 }
 
@@ -208,7 +208,7 @@ TEST(RunDiskpartScript, StepsSpreadTheSelectedDisksDelayAndAskForASaveAfterEachC
         return true;
     };
     const DiskpartRun run = RunDiskpartScript(Script(kFullScriptDisk1), disks, record);
-    EXPECT_EQ(run.exitCode, kExitSucceeded);
+    EXPECT_EQ(run.exitCode, kDiskpartExitSucceeded);
     EXPECT_EQ(steps, (Lines{"0 old files", "800 old files", "800 save empty", "800 save empty", "800 save empty",
                             "800 save empty", "0 empty"}));
     EXPECT_EQ(printed, run.output);
@@ -218,7 +218,7 @@ TEST(RunDiskpartScript, StepsSpreadTheSelectedDisksDelayAndAskForASaveAfterEachC
         ++calls;
         return !step.saveDisks;
     };
-    EXPECT_EQ(RunDiskpartScript(Script(kFullScriptDisk1), disks, cannotSave).exitCode, kExitCommandFailed);
+    EXPECT_EQ(RunDiskpartScript(Script(kFullScriptDisk1), disks, cannotSave).exitCode, kDiskpartExitServiceError);
     EXPECT_EQ(calls, 3);  // header, select, and the clean that could not be saved
 }
 
@@ -258,7 +258,7 @@ TEST(RunFormatCom, FormatsTheDiskWithThatLetterOrFailsWithoutSizes) {
         before[1].failMessage = c.failMessage;
         before[1].openFails = c.openFails;
         const FormatComRun run = RunFormatCom(c.invocation, before);
-        EXPECT_EQ(run.exitCode, succeeds ? kExitSucceeded : kExitCommandFailed) << c.output.back();
+        EXPECT_EQ(run.exitCode, succeeds ? kFormatComExitSucceeded : kFormatComExitFatal) << c.output.back();
         EXPECT_EQ(run.disksChanged, succeeds) << c.output.back();
         EXPECT_EQ(run.output, c.output);
         EXPECT_EQ(Holds(run.output, " KB "), succeeds) << c.output.back();
@@ -277,18 +277,18 @@ TEST(SilentDisks, PrintNothingAndTakeTheirDelayButAreStillChanged) {
     EXPECT_EQ(format.delayMs, 1500);
     EXPECT_EQ(format.disks.at(1).fileSystem, "NTFS");
     DiskpartRun diskpart = RunDiskpartScript(Script(kFullScriptDisk1), disks);
-    EXPECT_EQ(diskpart.exitCode, kExitSucceeded);
+    EXPECT_EQ(diskpart.exitCode, kDiskpartExitSucceeded);
     EXPECT_EQ(diskpart.output, Lines{});
     EXPECT_EQ(State(diskpart.disks.at(1)), kFormatted + std::string("F"));
 
     disks[1].failCommand = "format.com";
     format = RunFormatCom({"E", "Backup"}, disks);
-    EXPECT_EQ(format.exitCode, kExitCommandFailed);
+    EXPECT_EQ(format.exitCode, kFormatComExitFatal);
     EXPECT_EQ(format.output, Lines{});
     EXPECT_EQ(format.delayMs, 1500);
     disks[1].failCommand = "format";
     diskpart = RunDiskpartScript(Script(kFullScriptDisk1), disks);
-    EXPECT_EQ(diskpart.exitCode, kExitCommandFailed);
+    EXPECT_EQ(diskpart.exitCode, kDiskpartExitServiceError);
     EXPECT_EQ(diskpart.output, Lines{});
     EXPECT_EQ(State(diskpart.disks.at(1)), kCreated);
 }

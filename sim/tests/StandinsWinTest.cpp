@@ -34,7 +34,10 @@ std::string CrLfText(std::initializer_list<std::string> lines) {
 const std::string kFullScriptDisk2 = CrLfText({"select disk 2", "clean", "create partition primary",
                                                "format fs=exFAT label=Backup quick", "assign letter=F"});
 const wchar_t kFormatE[] = L"format.com E: /FS:NTFS /V:Backup /q /x /y";
-const unsigned long kRefusedCode = kExitRefused;
+// The fatal exit code of the utility that the command line starts.
+unsigned long RefusedCode(const std::wstring& commandLine) {
+    return commandLine.find(L"format.com") != std::wstring::npos ? kFormatComExitFatal : kDiskpartExitFatal;
+}
 
 std::string State(const VirtualDisk& disk) {
     return disk.partition + "|" + disk.contents + "|" + disk.fileSystem + "|" + disk.label + "|" + disk.letter;
@@ -113,7 +116,7 @@ TEST_F(StandinsTest, DiskpartSavesEachCommandAndStopsAtOneThatFails) {
     WriteDisks(std::string(kDisks) +
                "fail-command = format\nfail-message = Virtual Disk Service error:\\nThe device is not ready.\n");
     const CapturedRun run = RunCaptured(DiskpartLine(kFullScriptDisk2));
-    EXPECT_EQ(run.exitCode, static_cast<unsigned long>(kExitCommandFailed));
+    EXPECT_EQ(run.exitCode, static_cast<unsigned long>(kDiskpartExitServiceError));
     const std::string tail = CrLfText({"DiskPart succeeded in creating the specified partition.", "",
                                        "Virtual Disk Service error:", "The device is not ready.", ""});
     ASSERT_GE(run.output.size(), tail.size());
@@ -151,13 +154,14 @@ TEST_F(StandinsTest, FailuresAndOtherCommandLinesChangeNothing) {
         unsigned long exitCode;
         std::string output;
     } cases[] = {
-        {kDisks, L"diskpart.exe /s " + WriteScript(L"script folder\\dp", kFullScriptDisk2), kExitUsage,
+        {kDisks, L"diskpart.exe /s " + WriteScript(L"script folder\\dp", kFullScriptDisk2), kDiskpartExitBadArguments,
          CrLfText({kDiskpartUsage})},
-        {kDisks, L"diskpart.exe /S " + WriteScript(L"dp", kFullScriptDisk2), kExitUsage, CrLfText({kDiskpartUsage})},
-        {kDisks, L"diskpart.exe /s " + folder.path + L"missing", kExitScriptUnreadable,
+        {kDisks, L"diskpart.exe /S " + WriteScript(L"dp", kFullScriptDisk2), kDiskpartExitBadArguments,
+         CrLfText({kDiskpartUsage})},
+        {kDisks, L"diskpart.exe /s " + folder.path + L"missing", kDiskpartExitScriptUnreadable,
          CrLfText({kDiskpartHeader, "", kScriptUnreadable})},
-        {failing, kFormatE, kExitCommandFailed, CrLfText({kFormatComHeader, kFormatFailed})},
-        {kDisks, L"format.com E: /FS:NTFS /V:My Files /q /x /y", kExitUsage, CrLfText({kFormatComUsage})},
+        {failing, kFormatE, kFormatComExitFatal, CrLfText({kFormatComHeader, kFormatFailed})},
+        {kDisks, L"format.com E: /FS:NTFS /V:My Files /q /x /y", kFormatComExitBadParameters, CrLfText({kFormatComUsage})},
     };
     for (const auto& c : cases) {
         WriteDisks(c.disks);
@@ -173,14 +177,14 @@ TEST_F(StandinsTest, BothRefuseWithoutAReadableVirtualDisksFile) {
     WriteDisks("[disk]\nnumber = many\n");
     for (const std::wstring& commandLine : {DiskpartLine(kFullScriptDisk2), std::wstring(kFormatE)}) {
         CapturedRun run = RunCaptured(commandLine);
-        EXPECT_EQ(run.exitCode, kRefusedCode) << Utf8FromWide(commandLine);
+        EXPECT_EQ(run.exitCode, RefusedCode(commandLine)) << Utf8FromWide(commandLine);
         EXPECT_EQ(run.output, CrLfText({kRefusedBadDisksFile + std::string("line 2: number must be a whole number "
                                                                            "of 32 bits")}));
         EXPECT_EQ(DisksText(), "[disk]\nnumber = many\n");
 
         ScopedEnvironment elsewhere(kVirtualDisksVariable, missing.c_str());
         run = RunCaptured(commandLine);
-        EXPECT_EQ(run.exitCode, kRefusedCode) << Utf8FromWide(commandLine);
+        EXPECT_EQ(run.exitCode, RefusedCode(commandLine)) << Utf8FromWide(commandLine);
         EXPECT_EQ(run.output, CrLfText({kRefusedNoDisksFile}));
         EXPECT_FALSE(FileExists(missing));
     }
@@ -195,7 +199,7 @@ TEST_F(StandinsTest, CopiesAwayFromTheSimulatorRefuse) {
     const std::wstring format = L"\"" + copies + L"format.com\" E: /FS:NTFS /V:Backup /q /x /y";
     for (const std::wstring& commandLine : {diskpart, format}) {
         const CapturedRun run = RunCaptured(commandLine);
-        EXPECT_EQ(run.exitCode, kRefusedCode) << Utf8FromWide(commandLine);
+        EXPECT_EQ(run.exitCode, RefusedCode(commandLine)) << Utf8FromWide(commandLine);
         EXPECT_EQ(run.output, CrLfText({kRefusedNoSimulator}));
         EXPECT_EQ(DisksText(), kDisks);
     }
