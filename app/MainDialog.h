@@ -4,8 +4,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/resource.h"
+#include "format/ScriptFile.h"
 #include "framework/Afx.h"
 #include "ui/ColorStaticST.h"
 
@@ -70,13 +72,24 @@ private:
     void ScanDrives();
     void FillLetterList();
     void RemoveUsedLetters();
+    // The interface path of the selected drive entry; empty for the no-drives entry.
+    std::wstring SelectedDrivePath() const;
+    // Selects the entry of the drive with this interface path, when it is listed.
+    void SelectDrivePath(const std::wstring& interfacePath);
 
     // Environment and format request.
     void ProbeEnvironment();
     void ReadFormatRequest();
     [[nodiscard]] bool RefuseUnsafeRequest();
-    [[nodiscard]] int WriteDiskpartScript();
-    void StartFormatWorker();
+    // Writes the script and hands it back held open for reading only; 1 after telling the user
+    // that it could not be written.
+    [[nodiscard]] int WriteDiskpartScript(HeldScript& script);
+    // True when a fresh enumeration still finds the chosen drive behind the chosen disk number.
+    [[nodiscard]] bool ChosenDriveStillAttached(const std::wstring& interfacePath) const;
+    void StartFormatWorker(HeldScript script);
+
+    // The interface paths of the listed drives; each drive entry's item data is its index here.
+    std::vector<std::wstring> m_listedDrivePaths;
 
     void ShowAboutBox();
 };

@@ -54,7 +54,7 @@ Size MakeSize(const char* label, size_t bytes) {
 
 void RunOnce(Size& size) {
     const auto start = std::chrono::steady_clock::now();
-    const CapturedOutput output = RunCommandAndCapture(size.commandLine);
+    const CapturedOutput output = RunCommandAndCapture(ChildPath(), size.commandLine);
     size.seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     if (!output.started || output.text != size.expected) size.allCaptured = false;
 }

@@ -5,9 +5,14 @@
 // Nothing at all when the set of present disks cannot be had.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
 #include "drives/DriveRules.h"
 
 std::optional<std::vector<DiskDeviceInfo>> EnumerateMakerDisks();
+
+// The number of the disk that holds the volume with this drive letter, or nothing when there is
+// no such volume or it does not answer.
+std::optional<std::uint32_t> DiskNumberOfVolume(wchar_t driveLetter);

@@ -68,11 +68,14 @@ std::int64_t NominalSizeGB(std::int64_t lengthBytes) {
     return wholeGiB;
 }
 
-std::wstring FormatDriveEntry(std::uint32_t diskNumber, const std::wstring& model, std::int64_t nominalSizeGB) {
+std::wstring DiskNumberText(std::uint32_t diskNumber) {
     // The unsigned device number is written with a signed 32-bit conversion, so the largest
     // values show with a minus sign (4294967295 becomes -1).
-    const std::int32_t shownNumber = static_cast<std::int32_t>(diskNumber);
-    return L"[" + std::to_wstring(shownNumber) + L"] - " + model + L" (" + SizePart(nominalSizeGB);
+    return std::to_wstring(static_cast<std::int32_t>(diskNumber));
+}
+
+std::wstring FormatDriveEntry(std::uint32_t diskNumber, const std::wstring& model, std::int64_t nominalSizeGB) {
+    return L"[" + DiskNumberText(diskNumber) + L"] - " + model + L" (" + SizePart(nominalSizeGB);
 }
 
 std::optional<std::wstring> ListedModelText(const DiskDeviceInfo& disk) {
@@ -80,4 +83,20 @@ std::optional<std::wstring> ListedModelText(const DiskDeviceInfo& disk) {
         disk.friendlyName.empty() ? std::wstring(kUnnamedDriveModel) : ModelDisplayName(disk.friendlyName);
     if (model.find(L"USBSTOR") != std::wstring::npos) return std::nullopt;
     return model;
+}
+
+std::optional<std::wstring> DriveEntryOf(const DiskDeviceInfo& disk) {
+    const std::optional<std::wstring> model = ListedModelText(disk);
+    if (!model) return std::nullopt;
+    return FormatDriveEntry(disk.diskNumber, *model, NominalSizeGB(disk.length));
+}
+
+bool ChosenDriveStillPresent(const std::vector<DiskDeviceInfo>& present, const std::wstring& diskNumber,
+                             const std::wstring& interfacePath, const std::wstring& driveEntry) {
+    for (const DiskDeviceInfo& disk : present) {
+        if (DiskNumberText(disk.diskNumber) != diskNumber) continue;
+        // The number is taken by this disk now; it must be the very drive that was chosen.
+        return disk.interfacePath == interfacePath && DriveEntryOf(disk) == driveEntry;
+    }
+    return false;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // What the platform learns about one present disk.
 struct DiskDeviceInfo {
@@ -37,3 +38,15 @@ std::wstring FormatDriveEntry(std::uint32_t diskNumber, const std::wstring& mode
 // The model text a disk is listed with, or nothing when it must not be listed: a model text
 // that holds "USBSTOR" is the storage driver's generic name, not a drive we can identify.
 std::optional<std::wstring> ListedModelText(const DiskDeviceInfo& disk);
+
+// The disk number as a drive entry shows it: signed 32-bit decimal, so 4294967295 shows as -1.
+std::wstring DiskNumberText(std::uint32_t diskNumber);
+
+// The entry a present disk is listed with, or nothing when it is not listed.
+std::optional<std::wstring> DriveEntryOf(const DiskDeviceInfo& disk);
+
+// True when, among the disks present now, the disk that carries the chosen number is still the
+// chosen drive: the same interface path, listed with the same entry text. Two drives of one model
+// and size have the same text, so the path is what tells them apart.
+bool ChosenDriveStillPresent(const std::vector<DiskDeviceInfo>& present, const std::wstring& diskNumber,
+                             const std::wstring& interfacePath, const std::wstring& driveEntry);

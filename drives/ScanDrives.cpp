@@ -5,16 +5,26 @@
 #include "drives/DriveRules.h"
 
 void CQuarrix_Disk_FormatterDlg::ScanDrives() {
+    // The drive the user chose stays chosen as long as it is attached: a device change (a mouse
+    // plugged in) must never move the choice to another drive.
+    const std::wstring chosenPath = SelectedDrivePath();
     m_driveList.ResetContent();
+    m_listedDrivePaths.clear();
     const std::optional<std::vector<DiskDeviceInfo>> disks = EnumerateMakerDisks();
     // Without the set of present disks there is nothing to list; the other lists stay as they are.
     if (!disks) return;
 
     for (const DiskDeviceInfo& disk : *disks) {
         // A disk known only by the storage driver's generic name is not one we can identify.
-        const std::optional<std::wstring> model = ListedModelText(disk);
-        if (!model) continue;
-        m_driveList.AddString(FormatDriveEntry(disk.diskNumber, *model, NominalSizeGB(disk.length)));
+        const std::optional<std::wstring> entry = DriveEntryOf(disk);
+        if (!entry) continue;
+        const int index = m_driveList.AddString(*entry);
+        if (index >= 0) {
+            // The entry keeps the drive's interface path beside it, which tells drives of the
+            // same model and size apart.
+            m_driveList.SetItemData(index, m_listedDrivePaths.size());
+            m_listedDrivePaths.push_back(disk.interfacePath);
+        }
         m_driveList.EnableWindow(TRUE);
         m_driveList.SetCurSel(0);
     }
@@ -25,6 +35,7 @@ void CQuarrix_Disk_FormatterDlg::ScanDrives() {
     m_fileSystemList.SetCurSel(0);
 
     m_driveList.SetCurSel(0);
+    SelectDrivePath(chosenPath);
 
     if (m_driveList.GetCount() != 0) {
         FillLetterList();
@@ -32,5 +43,23 @@ void CQuarrix_Disk_FormatterDlg::ScanDrives() {
         m_driveList.InsertString(0, kNoDrivesEntry);
         m_driveList.EnableWindow(FALSE);
         m_driveList.SetCurSel(0);
+    }
+}
+
+std::wstring CQuarrix_Disk_FormatterDlg::SelectedDrivePath() const {
+    const int selected = m_driveList.GetCurSel();
+    if (selected < 0) return std::wstring();
+    const DWORD_PTR index = m_driveList.GetItemData(selected);
+    return index < m_listedDrivePaths.size() ? m_listedDrivePaths[index] : std::wstring();
+}
+
+void CQuarrix_Disk_FormatterDlg::SelectDrivePath(const std::wstring& interfacePath) {
+    if (interfacePath.empty()) return;
+    for (int item = 0, count = m_driveList.GetCount(); item < count; ++item) {
+        const DWORD_PTR index = m_driveList.GetItemData(item);
+        if (index < m_listedDrivePaths.size() && m_listedDrivePaths[index] == interfacePath) {
+            m_driveList.SetCurSel(item);
+            return;
+        }
     }
 }

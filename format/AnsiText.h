@@ -2,8 +2,13 @@
 // everything that crosses into a file or a child process.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 std::string ToThreadAnsi(std::wstring_view text);
 std::wstring FromThreadAnsi(std::string_view bytes);
+
+// The text in the thread's ANSI code page, or nothing when the code page cannot carry every
+// character exactly (no best-fit look-alike, no default character).
+std::optional<std::string> ToThreadAnsiExactly(std::wstring_view text);

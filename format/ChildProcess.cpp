@@ -8,8 +8,9 @@
 #include "format/CaptureRules.h"
 #include "framework/Handle.h"
 
-CapturedOutput RunCommandAndCapture(const std::wstring& commandLine) {
+CapturedOutput RunCommandAndCapture(const std::wstring& programPath, const std::wstring& commandLine) {
     CapturedOutput output;
+    if (programPath.empty()) return output;
 
     SECURITY_ATTRIBUTES inheritable{};
     inheritable.nLength = sizeof(inheritable);
@@ -29,7 +30,7 @@ CapturedOutput RunCommandAndCapture(const std::wstring& commandLine) {
     std::vector<wchar_t> writableCommandLine(commandLine.begin(), commandLine.end());
     writableCommandLine.push_back(L'\0');
     PROCESS_INFORMATION process{};
-    output.started = ::CreateProcessW(nullptr, writableCommandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+    output.started = ::CreateProcessW(programPath.c_str(), writableCommandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
                                       nullptr, nullptr, &startup, &process) != FALSE;
     CHandle processHandle(process.hProcess);
     CHandle threadHandle(process.hThread);
@@ -45,5 +46,14 @@ CapturedOutput RunCommandAndCapture(const std::wstring& commandLine) {
         reading = captured.TakeRead(succeeded, buffer, succeeded ? count : 0);
     }
     output.text = captured.Text();
+
+    // The output has closed; the child's verdict is its exit code, once it has ended.
+    if (output.started) {
+        DWORD exitCode = 0;
+        if (::WaitForSingleObject(processHandle.get(), INFINITE) != WAIT_OBJECT_0 ||
+            !::GetExitCodeProcess(processHandle.get(), &exitCode))
+            exitCode = DWORD(-1);
+        output.exitCode = exitCode;
+    }
     return output;
 }

@@ -1,12 +1,16 @@
 // Runs one command line as a hidden child process and captures all that it writes to standard
-// output and standard error, returned once the child has closed its output.
+// output and standard error, returned once the child has closed its output and ended.
 #pragma once
 
 #include <string>
 
 struct CapturedOutput {
-    bool started = false;   // false when no child could be started: there is no output to judge
+    bool started = false;        // false when no child could be started: there is no output to judge
+    unsigned long exitCode = 0;  // the child's exit code; not 0 too when it could not be read
     std::wstring text;
 };
 
-CapturedOutput RunCommandAndCapture(const std::wstring& commandLine);
+// `programPath` is the full path of the program to start, so it is never looked for in the
+// program's folder, the current directory or PATH; `commandLine` is what the child is handed,
+// program token included. An empty path starts nothing.
+CapturedOutput RunCommandAndCapture(const std::wstring& programPath, const std::wstring& commandLine);

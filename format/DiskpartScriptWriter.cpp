@@ -1,7 +1,5 @@
-// Writes the partitioning script of the current format job into the temporary directory.
-#include <cstdio>
-#include <memory>
-
+// Writes the partitioning script of the current format job into the temporary directory and
+// keeps it held until the run is over.
 #include "app/MainDialog.h"
 #include "format/AnsiText.h"
 #include "format/EnvironmentRules.h"
@@ -9,26 +7,23 @@
 
 namespace {
 
-struct FileCloser {
-    void operator()(FILE* file) const { std::fclose(file); }
-};
-using UniqueFile = std::unique_ptr<FILE, FileCloser>;
-
 constexpr wchar_t kScriptNotCreatedMessage[] = L"There was an error creating diskpart file.";
 
 }  // namespace
 
-int CQuarrix_Disk_FormatterDlg::WriteDiskpartScript() {
-    const std::string path = ToThreadAnsi(DiskpartScriptPath(m_tempPath, m_diskNumber));
-    FILE* raw = nullptr;
-    // Text mode: every line feed reaches the disk as carriage return and line feed.
-    if (fopen_s(&raw, path.c_str(), "w") != 0 || !raw) {
+int CQuarrix_Disk_FormatterDlg::WriteDiskpartScript(HeldScript& script) {
+    // The label was found exact in the code page before; the other values are plain ASCII.
+    const std::optional<std::string> label = ToThreadAnsiExactly(m_volumeLabel);
+    std::optional<HeldScript> written;
+    if (label) {
+        const std::string text = BuildDiskpartScript(ToThreadAnsi(m_diskNumber), ToThreadAnsi(m_fileSystem), *label,
+                                                     ToThreadAnsi(m_driveLetter), IsWindowsXp(m_osProductName));
+        written = WriteAndHoldScript(DiskpartScriptPath(m_tempPath, m_diskNumber), WithCrLfLineEnds(text));
+    }
+    if (!written) {
         MessageBox(kScriptNotCreatedMessage, nullptr, MB_OK);
         return 1;
     }
-    UniqueFile file(raw);
-    const std::wstring script = BuildDiskpartScript(m_diskNumber, m_fileSystem, m_volumeLabel, m_driveLetter,
-                                                    IsWindowsXp(m_osProductName));
-    std::fputs(ToThreadAnsi(script).c_str(), file.get());
+    script = std::move(*written);
     return 0;
 }

@@ -15,3 +15,20 @@ std::wstring ProductNameFromBytes(const std::uint8_t (&buffer)[kProductNameBuffe
 bool IsWindowsXp(const std::wstring& productName) {
     return productName == L"Microsoft Windows XP";
 }
+
+namespace {
+
+std::wstring WithFinalBackslash(std::wstring folder) {
+    if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
+    return folder;
+}
+
+}  // namespace
+
+std::wstring SystemUtilityFolder(const std::wstring& systemFolder, const std::wstring& windowsFolder, bool underWow64,
+                                 bool sysnativeExists) {
+    if (systemFolder.empty()) return std::wstring();
+    if (underWow64 && sysnativeExists && !windowsFolder.empty())
+        return WithFinalBackslash(windowsFolder) + L"Sysnative\\";
+    return WithFinalBackslash(systemFolder);
+}

@@ -1,23 +1,39 @@
 // "Start Format": turns the user's choices into a format job, writes the partitioning script
 // and starts the worker that carries the job out.
 #include "app/MainDialog.h"
+#include "drives/DiskSource.h"
+#include "drives/DriveRules.h"
+#include "format/AnsiText.h"
 #include "format/FormatRequestRules.h"
 #include "format/FormatWorker.h"
 
 void CQuarrix_Disk_FormatterDlg::OnStartFormat() {
+    // One run at a time: a click or an Enter queued behind the one that started a run does nothing.
+    if (IsFormatRunInProgress()) return;
     m_progress.SetPos(0);
     if (m_driveList.GetCount() < 1) return;
 
     ReadFormatRequest();
     if (m_diskNumber.empty()) return;
+    const std::wstring chosenPath = SelectedDrivePath();
 
     if (RefuseUnsafeRequest()) return;
-    if (WriteDiskpartScript() == 1) return;
+    HeldScript script;
+    if (WriteDiskpartScript(script) == 1) return;
 
     if (IsEnterpriseEntry(m_driveEntry)) MessageBox(kEnterpriseWarning, nullptr, MB_OK);
 
+    // The drive may have been pulled and its number taken by another disk since it was chosen
+    // (while the warning waited, say): then nothing is wiped and the user chooses again.
+    if (!ChosenDriveStillAttached(chosenPath)) {
+        script.Discard();
+        ScanDrives();
+        MessageBox(kDriveListChangedMessage, nullptr, MB_OK);
+        return;
+    }
+
     m_commandLine = BuildDiskpartCommandLine(m_tempPath, m_diskNumber);
-    StartFormatWorker();
+    StartFormatWorker(std::move(script));
 }
 
 void CQuarrix_Disk_FormatterDlg::ReadFormatRequest() {
@@ -32,13 +48,17 @@ void CQuarrix_Disk_FormatterDlg::ReadFormatRequest() {
 }
 
 // Refuses, with a message, a request that would wipe the drive and then fail: no letter for the
-// new volume, a label the file system cannot hold, or nowhere to write the script.
+// new volume, a label that cannot go into the script exactly or that the file system cannot hold,
+// or nowhere to write the script.
 bool CQuarrix_Disk_FormatterDlg::RefuseUnsafeRequest() {
     if (m_letterList.GetCount() < 1) {
         MessageBox(kNoFreeLetterMessage, nullptr, MB_OK);
         return true;
     }
-    if (const LabelProblem problem = CheckVolumeLabel(m_volumeLabel, m_fileSystem); problem != LabelProblem::None) {
+    const std::optional<std::string> labelBytes = ToThreadAnsiExactly(m_volumeLabel);
+    const LabelProblem problem =
+        labelBytes ? CheckVolumeLabel(m_volumeLabel, *labelBytes, m_fileSystem) : LabelProblem::NotInCodePage;
+    if (problem != LabelProblem::None) {
         MessageBox(LabelProblemMessage(problem), nullptr, MB_OK);
         return true;
     }
@@ -49,12 +69,20 @@ bool CQuarrix_Disk_FormatterDlg::RefuseUnsafeRequest() {
     return false;
 }
 
-void CQuarrix_Disk_FormatterDlg::StartFormatWorker() {
-    auto* parameter = new FormatThreadParam{this};
-    // Closing the window is held back until the worker reports its end.
+bool CQuarrix_Disk_FormatterDlg::ChosenDriveStillAttached(const std::wstring& interfacePath) const {
+    const std::optional<std::vector<DiskDeviceInfo>> present = EnumerateMakerDisks();
+    return present && ChosenDriveStillPresent(*present, m_diskNumber, interfacePath, m_driveEntry);
+}
+
+void CQuarrix_Disk_FormatterDlg::StartFormatWorker(HeldScript script) {
+    auto* parameter = new FormatThreadParam{this, std::move(script)};
+    // Closing the window is held back, and the button disabled, until the worker reports its
+    // end; both before the thread starts, which may finish before this handler returns.
     HoldCloseRequests(kCloseDuringRunMessage);
+    m_startButton.EnableWindow(FALSE);
     if (!AfxBeginThread(&FormatThreadProc, parameter, THREAD_PRIORITY_NORMAL, 0, 0, nullptr)) {
-        delete parameter;
+        delete parameter;  // closes and deletes the script: nothing will run it
         ReleaseCloseRequests();
+        m_startButton.EnableWindow(TRUE);
     }
 }

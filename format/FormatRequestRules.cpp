@@ -26,8 +26,12 @@ std::wstring BuildDiskpartCommandLine(const std::wstring& tempPath, const std::w
     return L"diskpart.exe /s " + QuoteIfHoldsBlank(DiskpartScriptPath(tempPath, diskNumber));
 }
 
-LabelProblem CheckVolumeLabel(const std::wstring& label, const std::wstring& fileSystem) {
-    if (label.find(L'"') != std::wstring::npos) return LabelProblem::HoldsQuotationMark;
+LabelProblem CheckVolumeLabel(const std::wstring& label, const std::string& labelBytes, const std::wstring& fileSystem) {
+    for (const char byte : labelBytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        if (value < 0x20 || value == 0x7F) return LabelProblem::HoldsControlCharacter;
+    }
+    if (labelBytes.find('"') != std::string::npos) return LabelProblem::HoldsQuotationMark;
     if (fileSystem == L"NTFS" && label.size() > kNtfsLabelMaxChars) return LabelProblem::TooLongForNtfs;
     if (fileSystem == L"exFAT" && label.size() > kExfatLabelMaxChars) return LabelProblem::TooLongForExfat;
     return LabelProblem::None;
@@ -41,6 +45,11 @@ std::wstring LabelProblemMessage(LabelProblem problem) {
         return L"The drive label is too long for exFAT.\n\nAn exFAT label holds at most 11 characters.";
     case LabelProblem::HoldsQuotationMark:
         return L"The drive label cannot hold a double quotation mark (\").";
+    case LabelProblem::HoldsControlCharacter:
+        return L"The drive label cannot hold a tab, a line break or another control character.";
+    case LabelProblem::NotInCodePage:
+        return L"The drive label holds a character that this system's disk utilities cannot take.\n\n"
+               L"Use letters, digits and signs of your system's language.";
     case LabelProblem::None:
         break;
     }

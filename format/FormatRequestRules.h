@@ -15,11 +15,20 @@ bool IsEnterpriseEntry(const std::wstring& driveEntry);
 std::wstring BuildDiskpartCommandLine(const std::wstring& tempPath, const std::wstring& diskNumber);
 
 // Why a label cannot go on the chosen file system, if it cannot.
-enum class LabelProblem { None, TooLongForNtfs, TooLongForExfat, HoldsQuotationMark };
+enum class LabelProblem {
+    None,
+    TooLongForNtfs,
+    TooLongForExfat,
+    HoldsQuotationMark,
+    HoldsControlCharacter,
+    NotInCodePage,  // found by the caller: the ANSI code page cannot carry the label exactly
+};
 
-// NTFS labels hold at most 32 characters, exFAT labels 11; a double quotation mark would
-// break the quoted label in the script. Nothing else is checked.
-LabelProblem CheckVolumeLabel(const std::wstring& label, const std::wstring& fileSystem);
+// `label` is the typed text, `labelBytes` the same label in the ANSI code page, as it will be
+// written. NTFS labels hold at most 32 typed characters, exFAT labels 11; a double quotation
+// mark would break the quoted label and a control character (tab, line break...) the line it
+// stands in, so both are looked for in the bytes.
+LabelProblem CheckVolumeLabel(const std::wstring& label, const std::string& labelBytes, const std::wstring& fileSystem);
 
 // The message box text that tells the user why the label was refused (empty for None).
 std::wstring LabelProblemMessage(LabelProblem problem);
@@ -33,6 +42,11 @@ inline constexpr wchar_t kNoFreeLetterMessage[] =
 inline constexpr wchar_t kNoTempPathMessage[] =
     L"There is no temporary folder to write the partitioning script to.\n\n"
     L"Check the TEMP and TMP settings of your account, then start the program again.";
+
+// Told when the chosen drive is no longer the disk behind its number when the run would start.
+inline constexpr wchar_t kDriveListChangedMessage[] =
+    L"The list of drives has changed since you chose the drive.\n\n"
+    L"Nothing has been formatted. Check the drive you want to format, then press Start Format again.";
 
 // The text of the warning shown before an Enterprise drive is formatted.
 inline constexpr wchar_t kEnterpriseWarning[] =

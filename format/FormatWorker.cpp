@@ -5,8 +5,9 @@
 #include <memory>
 
 #include "app/MainDialog.h"
-#include "format/AnsiText.h"
+#include "drives/DiskSource.h"
 #include "format/ChildProcess.h"
+#include "format/DiskUtilities.h"
 #include "format/EnvironmentRules.h"
 #include "format/OutputRules.h"
 
@@ -20,21 +21,16 @@ void RestoreControls(CQuarrix_Disk_FormatterDlg& dialog) {
     dialog.m_startButton.EnableWindow(TRUE);
 }
 
-// Starts the command interpreter hidden to delete the scripts; nobody waits for it.
-void StartCleanup(const std::wstring& cleanupCommand) {
-    ::WinExec(ToThreadAnsi(cleanupCommand).c_str(), SW_HIDE);
-}
-
-UINT ErrorEnd(CQuarrix_Disk_FormatterDlg& dialog, const std::wstring& cleanupCommand) {
+UINT ErrorEnd(CQuarrix_Disk_FormatterDlg& dialog) {
     dialog.m_warningText.SetWindowText(kStatusError);
-    StartCleanup(cleanupCommand);
+    DeleteScriptFiles(dialog.m_tempPath);
     RestoreControls(dialog);
     return 1;
 }
 
-UINT NormalEnd(CQuarrix_Disk_FormatterDlg& dialog, const std::wstring& cleanupCommand, bool windowsXp) {
+UINT NormalEnd(CQuarrix_Disk_FormatterDlg& dialog, bool windowsXp) {
     RestoreControls(dialog);
-    StartCleanup(cleanupCommand);
+    DeleteScriptFiles(dialog.m_tempPath);
     if (windowsXp && AfxMessageBox(BuildOpenDriveQuestion(dialog.m_driveLetter), MB_YESNO, 0) == IDYES) {
         ::ShellExecuteW(nullptr, L"open", DriveRootPath(dialog.m_driveLetter).c_str(), nullptr, nullptr,
                         SW_SHOWNORMAL);
@@ -42,22 +38,38 @@ UINT NormalEnd(CQuarrix_Disk_FormatterDlg& dialog, const std::wstring& cleanupCo
     return 0;
 }
 
-UINT RunFormat(CQuarrix_Disk_FormatterDlg& dialog) {
+// A utility that did not start, or ended with an exit code other than 0, has failed whatever
+// it printed: on a translated system its messages hold none of the English keywords.
+bool EndedWithoutFailure(const CapturedOutput& run) { return run.started && run.exitCode == 0; }
+
+// Before format.com formats the new letter, it must be the volume of the disk just partitioned;
+// another disk that holds the letter must never be formatted.
+bool LetterBelongsToTheDisk(const CQuarrix_Disk_FormatterDlg& dialog) {
+    if (dialog.m_driveLetter.size() != 1) return false;
+    const std::optional<std::uint32_t> disk = DiskNumberOfVolume(dialog.m_driveLetter[0]);
+    return disk && DiskNumberText(*disk) == dialog.m_diskNumber;
+}
+
+UINT RunFormat(FormatThreadParam& record) {
+    CQuarrix_Disk_FormatterDlg& dialog = *record.dialog;
     const bool windowsXp = IsWindowsXp(dialog.m_osProductName);
 
     dialog.m_progress.ShowWindow(SW_SHOWNORMAL);
     dialog.m_startButton.ShowWindow(SW_HIDE);
     dialog.m_warningText.SetTextColor(kStatusColour);
-    const std::wstring cleanupCommand = BuildCleanupCommand(dialog.m_tempPath);
+    // The utilities are started by full path, never looked for where other programs could be.
+    const std::wstring utilities = DiskUtilityFolder();
     dialog.m_warningText.SetWindowText(windowsXp ? kStatusPartitioning : kStatusFormatting);
     dialog.m_startButton.EnableWindow(FALSE);
 
-    const CapturedOutput partitioning = RunCommandAndCapture(dialog.m_commandLine);
-    // A utility that never started has done nothing; that is a failure, not a silent success.
-    if (!partitioning.started) return ErrorEnd(dialog, cleanupCommand);
+    const CapturedOutput partitioning =
+        RunCommandAndCapture(utilities.empty() ? utilities : utilities + L"diskpart.exe", dialog.m_commandLine);
+    // The utility has ended: the script is let go, for the clean-up to delete.
+    record.script.Release();
+    if (!EndedWithoutFailure(partitioning)) return ErrorEnd(dialog);
     switch (ClassifyDiskpartOutput(partitioning.text)) {
         case DiskpartVerdict::Error:
-            return ErrorEnd(dialog, cleanupCommand);
+            return ErrorEnd(dialog);
         case DiskpartVerdict::Finished:
             dialog.m_warningText.SetWindowText(kStatusFinished);
             break;
@@ -68,12 +80,13 @@ UINT RunFormat(CQuarrix_Disk_FormatterDlg& dialog) {
     if (windowsXp) {
         const std::wstring formatCommand = BuildXpFormatCommand(dialog.m_driveLetter, dialog.m_volumeLabel);
         dialog.m_warningText.SetWindowText(kStatusFormatting);
-        const CapturedOutput formatting = RunCommandAndCapture(formatCommand);
-        if (!formatting.started || !FormatOutputSucceeded(formatting.text)) return ErrorEnd(dialog, cleanupCommand);
+        if (!LetterBelongsToTheDisk(dialog)) return ErrorEnd(dialog);
+        const CapturedOutput formatting = RunCommandAndCapture(utilities + L"format.com", formatCommand);
+        if (!EndedWithoutFailure(formatting) || !FormatOutputSucceeded(formatting.text)) return ErrorEnd(dialog);
         dialog.m_warningText.SetWindowText(kStatusFinished);
     }
 
-    return NormalEnd(dialog, cleanupCommand, windowsXp);
+    return NormalEnd(dialog, windowsXp);
 }
 
 }  // namespace
@@ -81,9 +94,10 @@ UINT RunFormat(CQuarrix_Disk_FormatterDlg& dialog) {
 UINT FormatThreadProc(LPVOID parameter) {
     std::unique_ptr<FormatThreadParam> record(static_cast<FormatThreadParam*>(parameter));
     CQuarrix_Disk_FormatterDlg& dialog = *record->dialog;
-    const UINT exitCode = RunFormat(dialog);
+    const UINT exitCode = RunFormat(*record);
     record.reset();
-    // The last use of the dialog: after this message it may close.
-    dialog.PostMessage(WM_APP_FORMAT_RUN_ENDED);
+    // The last use of the dialog: after this message it may close. A full message queue cannot
+    // keep the end from arriving: a sent message does not wait in it.
+    if (!dialog.PostMessage(WM_APP_FORMAT_RUN_ENDED)) dialog.SendMessage(WM_APP_FORMAT_RUN_ENDED);
     return exitCode;
 }

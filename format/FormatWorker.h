@@ -3,11 +3,15 @@
 
 #include <windows.h>
 
+#include "format/ScriptFile.h"
+
 class CQuarrix_Disk_FormatterDlg;
 
-// Handed to the worker when it starts; from then on the worker owns and releases it.
+// Handed to the worker when it starts; from then on the worker owns and releases it, and with
+// it the partitioning script, held unchangeable until the utility has run.
 struct FormatThreadParam {
     CQuarrix_Disk_FormatterDlg* dialog;
+    HeldScript script;
 };
 
 // Runs the partitioning utility (and on Windows XP format.com), reports the outcome in the

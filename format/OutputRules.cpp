@@ -24,10 +24,18 @@ bool FormatOutputSucceeded(const std::wstring& output) {
     return Holds(output, L" KB ");
 }
 
-std::wstring BuildCleanupCommand(const std::wstring& tempPath) {
-    // Quoting the whole pattern keeps a blank in the path from splitting it into targets
-    // outside the temporary directory.
-    return L"cmd /c del " + QuoteIfHoldsBlank(tempPath + L"diskpart*.*");
+std::wstring ScriptCleanupPattern(const std::wstring& tempPath) { return tempPath + L"diskpart*.*"; }
+
+bool IsScriptFileName(const std::wstring& fileName) {
+    static constexpr wchar_t kPrefix[] = L"diskpart";
+    constexpr std::size_t kPrefixLength = sizeof(kPrefix) / sizeof(kPrefix[0]) - 1;
+    if (fileName.size() < kPrefixLength) return false;
+    for (std::size_t i = 0; i < kPrefixLength; ++i) {
+        wchar_t c = fileName[i];
+        if (c >= L'A' && c <= L'Z') c = wchar_t(c - L'A' + L'a');
+        if (c != kPrefix[i]) return false;
+    }
+    return true;
 }
 
 std::wstring BuildXpFormatCommand(const std::wstring& driveLetter, const std::wstring& label) {

@@ -13,9 +13,12 @@ DiskpartVerdict ClassifyDiskpartOutput(const std::wstring& output);
 // True when format.com's output reports the sizes of the new volume (" KB ").
 bool FormatOutputSucceeded(const std::wstring& output);
 
-// "cmd /c del " + temp path + "diskpart*.*"; the pattern is quoted when the path holds a blank,
-// so del is never handed a second target outside the temporary directory.
-std::wstring BuildCleanupCommand(const std::wstring& tempPath);
+// temp path + "diskpart*.*": the files the clean-up at the end of a run deletes.
+std::wstring ScriptCleanupPattern(const std::wstring& tempPath);
+
+// True when a file name found for that pattern really begins with "diskpart" (in any letter
+// case): the system also matches the pattern against short 8.3 names, which the clean-up ignores.
+bool IsScriptFileName(const std::wstring& fileName);
 
 // "format.com E: /FS:NTFS /V:LABEL /q /x /y"; a label that holds a blank is quoted.
 std::wstring BuildXpFormatCommand(const std::wstring& driveLetter, const std::wstring& label);

@@ -24,6 +24,8 @@ public:
     }
     int DeleteString(int index) { return int(SendMessage(CB_DELETESTRING, WPARAM(index))); }
     void ResetContent() { SendMessage(CB_RESETCONTENT); }
+    DWORD_PTR GetItemData(int index) const { return DWORD_PTR(SendMessage(CB_GETITEMDATA, WPARAM(index))); }
+    int SetItemData(int index, DWORD_PTR data) { return int(SendMessage(CB_SETITEMDATA, WPARAM(index), LPARAM(data))); }
     int FindStringExact(int startAfter, const std::wstring& text) const {
         return int(SendMessage(CB_FINDSTRINGEXACT, WPARAM(startAfter), LPARAM(text.c_str())));
     }

@@ -21,9 +21,12 @@ public:
     }
     ~CHandle() { Close(); }
 
-    void Close() {
-        if (m_handle && m_handle != INVALID_HANDLE_VALUE) ::CloseHandle(m_handle);
+    // False only when a handle was held and closing it failed.
+    bool Close() {
+        bool closed = true;
+        if (m_handle && m_handle != INVALID_HANDLE_VALUE) closed = ::CloseHandle(m_handle) != FALSE;
         m_handle = nullptr;
+        return closed;
     }
     HANDLE get() const { return m_handle; }
     HANDLE* put() {

@@ -24,3 +24,12 @@ std::optional<std::vector<DiskDeviceInfo>> EnumerateMakerDisks() {
     }
     return found;
 }
+
+std::optional<std::uint32_t> DiskNumberOfVolume(wchar_t driveLetter) {
+    VirtualDiskParse parse = LoadVirtualDisks(EnsureVirtualDisksFile());
+    if (!parse.error.empty()) return std::nullopt;
+    const VirtualDisk* disk = FindDiskByLetter(parse.disks, Utf8FromWide(std::wstring(1, driveLetter)));
+    // As a volume that cannot be opened does not answer.
+    if (!disk || disk->openFails) return std::nullopt;
+    return disk->number;
+}

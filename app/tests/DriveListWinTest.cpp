@@ -105,6 +105,15 @@ TEST(DriveList, TheListFollowsDrivesArrivingAndLeaving) {
     program.SendDeviceChange(0x8000);  // arrival
     EXPECT_EQ(program.Drives(), (Entries{L"[1] - Quarrix QX7 (1TB)", L"[2] - Quarrix QX7 (500GB)"}));
 
+    // A device change that leaves the chosen drive attached (a mouse plugged in) keeps it chosen;
+    // one that takes it away selects the first entry.
+    program.SelectDrive(1);
+    program.SendDeviceChange(0x0007);
+    EXPECT_EQ(program.SelectedDrive(), L"[2] - Quarrix QX7 (500GB)");
+    environment.WriteDisks({MakerDisk(1, "Quarrix QX7 USB Device", k1TB)});
+    program.SendDeviceChange(0x8004);
+    EXPECT_EQ(program.SelectedDrive(), L"[1] - Quarrix QX7 (1TB)");
+
     environment.WriteDisks({});
     program.SendDeviceChange(0x8004);  // removal complete
     EXPECT_EQ(program.Drives(), Entries{L"No Quarrix drives found."});

@@ -110,6 +110,14 @@ TEST_P(JobTest, WritesTheScriptRunsDiskpartOnItAndCleansUp) {
     ASSERT_TRUE(program.Dialog().IsFormatRunInProgress()) << "the run ended before the script was read";
     EXPECT_EQ(script, c.script);
     EXPECT_EQ(tempFiles, std::vector<std::wstring>{scriptName});
+    // Held for the run: nobody can write, delete or rename the script while the utility reads it.
+    HANDLE writer = ::CreateFileW(scriptPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE |
+                                  FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ(writer, INVALID_HANDLE_VALUE);
+    if (writer != INVALID_HANDLE_VALUE) ::CloseHandle(writer);
+    EXPECT_FALSE(::DeleteFileW(scriptPath.c_str()));
+    EXPECT_FALSE(::MoveFileW(scriptPath.c_str(), (scriptPath + L".moved").c_str()));
+    EXPECT_EQ(ReadFileBytes(scriptPath), c.script);
 
     if (windowsXp) {
         // After format.com the run asks whether to open the new drive; answer No.
@@ -179,6 +187,34 @@ TEST(FormatRequestTest, OlderScriptHeldOpenByAReaderThatSharesNoWritingIsReporte
     EXPECT_EQ(ReadFileBytes(scriptPath), "select disk 2\r\nclean\r\n");
 }
 
+TEST(FormatRequestTest, ADriveReplacedWhileTheWarningWaitsIsNotFormattedAndTheListIsScannedAgain) {
+    VirtualDisk enterprise = QuarrixDisk(3, 0, "Quarrix KORVAN USB Device");
+    TestEnvironment environment({QuarrixDisk(1), enterprise});
+    RunningProgram program;
+    ASSERT_TRUE(Choose(program, {3, L"F:"}));
+
+    StartFormatPress press(program);
+    HWND warning = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
+    ASSERT_NE(warning, nullptr) << "no warning";
+    // Pulled meanwhile, and another drive took disk number 3.
+    VirtualDisk other = QuarrixDisk(3);
+    other.path = "\\\\?\\usbstor#disk&ven_qrx&prod_test&rev_1.00#0000000000099&0#{53f56307-b6bf-11d0-94f2-00a0c91efb8b}";
+    const std::vector<VirtualDisk> replaced = {QuarrixDisk(1), other};
+    environment.WriteDisks(replaced);
+    PressButton(warning, IDOK);
+
+    HWND box = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
+    ASSERT_NE(box, nullptr) << "no message";
+    ExpectOkBoxOf(program, box, kDriveListChangedMessage);
+    PressButton(box, IDOK);
+    ASSERT_TRUE(press.HandlerReturned(kBoxTimeoutMs)) << WindowState(program);
+    EXPECT_FALSE(program.Dialog().IsFormatRunInProgress());
+    EXPECT_EQ(WindowState(program), NoRunShown(kIdleWarning, RGB(255, 0, 0)));
+    EXPECT_TRUE(environment.TempFiles().empty());
+    EXPECT_EQ(SerializeVirtualDisks(environment.ReadDisks()), SerializeVirtualDisks(replaced));
+    EXPECT_EQ(program.Drives(), (std::vector<std::wstring>{L"[1] - Quarrix QX7 (1TB)", L"[3] - Quarrix QX7 (1TB)"}));
+}
+
 struct RefusalCase {
     const char* name;
     std::wstring text;  // empty: no box
@@ -208,6 +244,13 @@ INSTANTIATE_TEST_SUITE_P(
                     [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"NTFS", L"My \"Files\""})); }},
         RefusalCase{"LoneQuotationMarkOnExfat", LabelProblemMessage(LabelProblem::HoldsQuotationMark),
                     [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"exFAT", L"\""})); }},
+        RefusalCase{"LabelWithATab", LabelProblemMessage(LabelProblem::HoldsControlCharacter),
+                    [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"NTFS", L"My\tFiles"})); }},
+        // Japanese letters: the code page here (1252) has no such characters, only a "?" for them.
+        RefusalCase{"LabelOutsideTheCodePage", LabelProblemMessage(LabelProblem::NotInCodePage),
+                    [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"NTFS", L"\x65E5\x672C"})); }},
+        RefusalCase{"LabelWithABestFitLookAlike", LabelProblemMessage(LabelProblem::NotInCodePage),
+                    [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"NTFS", L"Caf\x0100"})); }},
         RefusalCase{"NoDriveOnlyResetsTheProgress", L"",
                     [](RunningProgram& p) {
                         ASSERT_EQ(p.Drives(), std::vector<std::wstring>{L"No Quarrix drives found."});

@@ -57,13 +57,16 @@ INSTANTIATE_TEST_SUITE_P(
                                "DiskPart has encountered an error: The parameter is incorrect.", kFailed},
                     OutputCase{"WindowsXpFailingFormatCom", "format.com", "", kFailed, false, kWindowsXp},
                     OutputCase{"SilentUtility", "", "", kFormatting, true},
+                    // No keyword, but the utility's exit code tells the failure.
                     OutputCase{"ArgumentsNotValid", "format",
                                "The arguments specified for this command are not valid.\n"
                                "For more information on the command type: HELP FORMAT",
-                               kFormatting},
-                    OutputCase{"CapitalisedError", "clean",
-                               "DiskPart has encountered an Error: The media is write protected.", kFormatting},
-                    OutputCase{"UnableWithoutABlankAfterIt", "clean", "The disk was unable.", kFormatting}),
+                               kFailed},
+                    // A translated system: the format step's " 100 " and no English failure word.
+                    OutputCase{"TranslatedFailureAfterTheFormatCompleted", "assign",
+                               "Fehler des Dienstes f\xC3\xBCr virtuelle Datentr\xC3\xA4ger:\n"
+                               "Der Laufwerkbuchstabe kann nicht zugewiesen werden.",
+                               kFailed}),
     [](const testing::TestParamInfo<OutputCase>& info) { return info.param.name; });
 
 TEST_P(OutputTest, EndsWithItsStatusAndCleansUpWithoutAQuestion) {
@@ -169,21 +172,53 @@ TEST_P(WindowsXpRunTest, PartitionsFormatsWithFormatComAndAsksToOpenTheDrive) {
     }
 }
 
+TEST(FormatRunTest, WindowsXpFormatsNothingWhenTheNewLetterLeadsToAnotherDisk) {
+    // The other disk holds K already (listed first, so K leads to it), and the partitioning gives
+    // the chosen disk K too: format.com K: would format the other disk.
+    VirtualDisk other = BystanderDisk();
+    other.letter = "K";
+    const VirtualDisk target = QuarrixDisk(1);
+    TestEnvironment environment({other, target}, kWindowsXp);
+    RunningProgram program;
+    ASSERT_TRUE(Choose(program, {1, L"K:", nullptr, L"Backup"}));
+    ASSERT_TRUE(StartRun(program));
+    EXPECT_TRUE(RunEndsWith(program, environment, kFailed));
+    const std::vector<VirtualDisk> disks = environment.ReadDisks();
+    ASSERT_EQ(disks.size(), 2u);
+    EXPECT_EQ(DisksText({disks[0]}), DisksText({other}));
+    EXPECT_EQ(disks[1].fileSystem, "RAW");
+}
+
 // ---------------------------------------------------------------------------------------------
 // The temporary folder, closing, device changes and responsiveness.
 
-TEST(FormatRunTest, TemporaryFolderWithABlankRunsAndTheCleanUpDeletesOnlyItsScripts) {
+// Temporary folders whose names a command interpreter would read as more than a path: a
+// blank, "&" (an account named R&D), "^", "%", "," and the like. The clean-up deletes the files
+// that begin with "diskpart" there and nothing else.
+class TemporaryFolderTest : public testing::TestWithParam<const wchar_t*> {};
+
+INSTANTIATE_TEST_SUITE_P(Names, TemporaryFolderTest,
+                         testing::Values(L"quarrix run test", L"R&D x&calc&", L"a^b%TEMP%,c;d=e(f)'g!"),
+                         [](const testing::TestParamInfo<const wchar_t*>& info) {
+                             return std::string("Name") + std::to_string(info.index);
+                         });
+
+TEST_P(TemporaryFolderTest, RunsAndTheCleanUpDeletesOnlyItsScripts) {
     const VirtualDisk target = QuarrixDisk(1, 300), bystander = BystanderDisk();
-    TestEnvironment environment({target, bystander}, L"Windows 7 Professional", L"quarrix run test");
+    TestEnvironment environment({target, bystander}, L"Windows 7 Professional", GetParam());
     const std::wstring temp = environment.TempPath();
     const std::wstring parent = temp.substr(0, temp.find_last_of(L'\\', temp.size() - 2) + 1);
-    // Kept: names that do not begin with "diskpart". Deleted by design: every name there that
-    // does, such as another disk's old script.
+    // Kept: names that do not begin with "diskpart", and a folder that does. Deleted by design:
+    // every file there whose name does, such as another disk's old script.
     for (const wchar_t* name : {L"keep-me.txt", L"notes on diskpart.txt", L"diskpart7", L"diskpart-notes.txt"})
         ASSERT_TRUE(ReplaceWholeFile(temp + name, "probe\r\n"));
-    // Outside the folder: a script-like name, and the first word of the folder's name, which an
-    // unprotected pattern split at its blanks would name as a file to delete.
-    const std::vector<std::wstring> outside = {parent + L"diskpart1", parent + L"quarrix"};
+    ASSERT_TRUE(::CreateDirectoryW((temp + L"diskpart folder").c_str(), nullptr));
+    ASSERT_TRUE(ReplaceWholeFile(temp + L"diskpart folder\\diskpart3", "probe\r\n"));
+    // Outside the folder: a script-like name, and the first word of the folder's name, which a
+    // command interpreter would take for a file to delete.
+    const std::wstring name = GetParam();
+    const std::vector<std::wstring> outside = {parent + L"diskpart1",
+                                               parent + name.substr(0, name.find_first_of(L" &^%,;=()'!"))};
     struct Made : std::vector<std::wstring> {  // where none were; removed again afterwards
         ~Made() { for (const std::wstring& path : *this) ::DeleteFileW(path.c_str()); }
     } made;
@@ -194,12 +229,15 @@ TEST(FormatRunTest, TemporaryFolderWithABlankRunsAndTheCleanUpDeletesOnlyItsScri
     ASSERT_TRUE(Choose(program, {1, L"K:", L"exFAT", L"Travel"}));
     ASSERT_TRUE(StartRun(program));
     EXPECT_TRUE(RunEndsWith(program, environment, kFinished));
-    // The script's path holds blanks, so the utility is handed it in quotation marks.
-    EXPECT_EQ(program.Dialog().m_commandLine, L"diskpart.exe /s \"" + temp + L"diskpart1\"");
+    // A script path that holds blanks is handed to the utility in quotation marks.
+    const std::wstring script = temp + L"diskpart1";
+    EXPECT_EQ(program.Dialog().m_commandLine,
+              L"diskpart.exe /s " + (script.find(L' ') == std::wstring::npos ? script : L"\"" + script + L"\""));
     EXPECT_EQ(DisksText(environment.ReadDisks()), DisksText({Formatted(target, "exFAT", "Travel", "K"), bystander}));
     std::vector<std::wstring> left = environment.TempFiles();
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left, (std::vector<std::wstring>{L"keep-me.txt", L"notes on diskpart.txt"}));
+    EXPECT_TRUE(FileExists(temp + L"diskpart folder\\diskpart3"));
     for (const std::wstring& path : outside) EXPECT_TRUE(FileExists(path)) << Narrow(path);
 }
 
@@ -233,7 +271,7 @@ TEST(FormatRunTest, ClosingAndDeviceChangesDuringARunLeaveItAsStartedAndClosingW
         EXPECT_FALSE(program.Runner().Ended());
         EXPECT_TRUE(::IsWindowVisible(program.Window()));
     }
-    // Each scan rebuilds the lists, which puts both selections back on their first entries.
+    // Each scan rebuilds the lists: the chosen drive stays chosen, the letter goes back to the first.
     for (WPARAM eventType : {WPARAM(0x8000) /* arrival */, WPARAM(0x8004) /* removal */,
                               WPARAM(0x0007) /* nodes changed */}) {
         SCOPED_TRACE(eventType);
@@ -244,11 +282,15 @@ TEST(FormatRunTest, ClosingAndDeviceChangesDuringARunLeaveItAsStartedAndClosingW
         ASSERT_EQ(program.SelectedLetter(), L"M:");
         program.SendDeviceChange(eventType);
         EXPECT_EQ(program.Drives(), drives);
-        EXPECT_EQ(program.SelectedDrive(), drives[0]);
+        EXPECT_EQ(program.SelectedDrive(), drives[1]);
         EXPECT_EQ(program.Letters(), letters);
         EXPECT_EQ(program.SelectedLetter(), letters[0]);
         EXPECT_EQ(WindowState(program), RunShown(kFormatting));
     }
+    // A click that reaches the handler during the run (the button is hidden) starts nothing.
+    StartFormatPress second(program);
+    ASSERT_TRUE(second.HandlerReturned(kBoxTimeoutMs));
+    EXPECT_TRUE(program.PopUps().empty());
 
     // The run went on with the choices it started with.
     EXPECT_TRUE(RunEndsWith(program, environment, kFinished));

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -130,6 +131,35 @@ TEST(DriveRulesTest, ListedModelTextSkipsOnlyModelTextsHoldingUsbstor) {
         disk.friendlyName = c.friendlyName;
         EXPECT_EQ(ListedModelText(disk), c.model) << c.friendlyName;
     }
+}
+
+TEST(DriveRulesTest, ChosenDriveStillPresentOnlyWhenItsNumberLeadsToTheSamePathAndEntry) {
+    const auto disk = [](std::uint32_t number, const wchar_t* path, const wchar_t* name, std::int64_t length) {
+        DiskDeviceInfo info;
+        info.interfacePath = path;
+        info.friendlyName = name;
+        info.diskNumber = number;
+        info.length = length;
+        return info;
+    };
+    const DiskDeviceInfo chosen = disk(2, L"path-a", L"Quarrix QX7 USB Device", 1000204886016);
+    const std::wstring entry = L"[2] - Quarrix QX7 (1TB)";
+    const struct {
+        const char* name;
+        std::vector<DiskDeviceInfo> present;
+        bool stillPresent;
+    } cases[] = {
+        {"unchanged", {disk(1, L"path-b", L"Quarrix QX7 USB Device", 1000204886016), chosen}, true},
+        {"gone", {disk(1, L"path-b", L"Quarrix QX7 USB Device", 1000204886016)}, false},
+        {"nothing present", {}, false},
+        // Pulled, and a drive of the same model and size took its number: only the path tells.
+        {"twin took the number", {disk(2, L"path-b", L"Quarrix QX7 USB Device", 1000204886016)}, false},
+        {"same path, other size", {disk(2, L"path-a", L"Quarrix QX7 USB Device", 500107862016)}, false},
+        {"same path, other number", {disk(3, L"path-a", L"Quarrix QX7 USB Device", 1000204886016)}, false},
+        {"same path, no longer listed", {disk(2, L"path-a", L"USBSTOR", 1000204886016)}, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ChosenDriveStillPresent(c.present, L"2", L"path-a", entry), c.stillPresent) << c.name;
 }
 
 }  // namespace

@@ -40,12 +40,15 @@ std::wstring Out(std::string_view bytes) { return L"out:" + Hex(bytes) + L" "; }
 std::wstring Err(std::string_view bytes) { return L"err:" + Hex(bytes) + L" "; }
 std::wstring Widen(std::string_view ascii) { return std::wstring(ascii.begin(), ascii.end()); }
 
+std::wstring ChildPath() { return ProgramFolder() + L"output_child.exe"; }
+
 // Runs the runner on a thread of its own with the given thread locale, whose ANSI code page it
 // decodes with. A runner that has not returned after a minute ends the program with a message.
-CapturedOutput Capture(const std::wstring& commandLine, LCID locale = ::GetThreadLocale()) {
+CapturedOutput Capture(const std::wstring& commandLine, LCID locale = ::GetThreadLocale(),
+                       const std::wstring& program = ChildPath()) {
     auto run = std::async(std::launch::async, [&] {
         ::SetThreadLocale(locale);
-        return RunCommandAndCapture(commandLine);
+        return RunCommandAndCapture(program, commandLine);
     });
     if (run.wait_for(std::chrono::seconds(60)) == std::future_status::timeout) {
         std::fprintf(stderr, "RunCommandAndCapture has not returned after 60 seconds\n");
@@ -59,9 +62,9 @@ struct TimedRun {
     double seconds;
 };
 
-TimedRun CaptureTimed(const std::wstring& commandLine) {
+TimedRun CaptureTimed(const std::wstring& commandLine, const std::wstring& program = ChildPath()) {
     const auto start = std::chrono::steady_clock::now();
-    CapturedOutput output = Capture(commandLine);
+    CapturedOutput output = Capture(commandLine, ::GetThreadLocale(), program);
     return {output, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count()};
 }
 
@@ -77,6 +80,7 @@ struct OutputCase {
     const char* name;
     std::wstring actions;
     std::string expected;  // ASCII
+    unsigned long exitCode = 0;
 };
 
 void PrintTo(const OutputCase& c, std::ostream* out) { *out << c.name; }
@@ -87,6 +91,7 @@ TEST_P(ChildOutputTest, TextIsWhatTheChildWroteInArrivalOrder) {
     const CapturedOutput output = Capture(ChildCommand(GetParam().actions));
     EXPECT_TRUE(output.started);
     EXPECT_TRUE(SameText(output.text, Widen(GetParam().expected)));
+    EXPECT_EQ(output.exitCode, GetParam().exitCode);
 }
 
 OutputCase Long(const char* name, size_t size) {
@@ -102,6 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
         // One write of 103 bytes: the zero byte drops the rest of the first 100-byte read only.
         OutputCase{"ZeroByteEndsTheTextOfItsRead", Out(std::string("abc\0", 4) + std::string(96, 'z') + "def"),
                    "abcdef"},
+        // output_child ends with exit code 2 at an action it cannot carry out.
+        OutputCase{"ExitCodeOfTheChild", Out("before ") + L"bogus", "before output_child: cannot carry out bogus\n", 2},
         Long("OneByteMoreThanARead", 101), Long("MoreThanAPipeBuffer", 100000), Long("OneMebibyte", 1048576)),
     [](const testing::TestParamInfo<OutputCase>& info) { return std::string(info.param.name); });
 
@@ -129,13 +136,30 @@ TEST(RunCommandAndCaptureTest, DoubleByteCharacterSplitBetweenReadsIsDecodedInHa
 }
 
 TEST(RunCommandAndCaptureTest, MissingProgramIsNotStartedAndReturnsAtOnceWithoutText) {
-    for (const std::wstring& commandLine :
-         {std::wstring(L"quarrix_no_such_program.exe out:41"), L"\"" + ProgramFolder() + L"no_such.exe\" out:41"}) {
-        const TimedRun run = CaptureTimed(commandLine);
+    for (const std::wstring& program : {std::wstring(), ProgramFolder() + L"no_such.exe"}) {
+        const TimedRun run = CaptureTimed(L"\"" + program + L"\" out:41", program);
         EXPECT_FALSE(run.output.started);
         EXPECT_EQ(run.output.text, L"");
         EXPECT_LT(run.seconds, 5.0);
     }
+}
+
+TEST(RunCommandAndCaptureTest, RunsTheProgramAtItsFullPathNotOneOfTheSameNameInTheCurrentDirectory) {
+    wchar_t temp[MAX_PATH];
+    const std::wstring decoyFolder = std::wstring(temp, ::GetTempPathW(MAX_PATH, temp)) + L"quarrix-runner-decoy\\";
+    ::CreateDirectoryW(decoyFolder.c_str(), nullptr);
+    const std::wstring decoy = decoyFolder + L"quarrix_decoy.exe";
+    ASSERT_TRUE(::CopyFileW(ChildPath().c_str(), decoy.c_str(), FALSE));
+    wchar_t previous[MAX_PATH];
+    ::GetCurrentDirectoryW(MAX_PATH, previous);
+    ASSERT_TRUE(::SetCurrentDirectoryW(decoyFolder.c_str()));
+    // Looked for through the search order, the command line's program would be the decoy.
+    const CapturedOutput output = Capture(L"quarrix_decoy.exe self");
+    ::SetCurrentDirectoryW(previous);
+    ::DeleteFileW(decoy.c_str());
+    ::RemoveDirectoryW(decoyFolder.c_str());
+    EXPECT_TRUE(output.started);
+    EXPECT_EQ(output.text, ChildPath());
 }
 
 TEST(RunCommandAndCaptureTest, WaitsForAGrandchildThatInheritedTheOutput) {

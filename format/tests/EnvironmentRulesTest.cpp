@@ -64,3 +64,30 @@ TEST(EnvironmentRulesTest, WindowsXpOnlyForTheExactProductName) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(EnvironmentRulesTest, UtilitiesComeFromTheNativeSystemFolder) {
+    const struct {
+        const wchar_t* system;
+        bool wow64;
+        bool sysnative;
+        const wchar_t* folder;
+    } cases[] = {
+        {L"C:\\Windows\\system32", false, false, L"C:\\Windows\\system32\\"},
+        {L"C:\\Windows\\system32", false, true, L"C:\\Windows\\system32\\"},
+        // A 32-bit program on 64-bit Windows: system32 is redirected to the 32-bit folder.
+        {L"C:\\Windows\\system32", true, true, L"C:\\Windows\\Sysnative\\"},
+        // 64-bit Windows XP and Server 2003 without the native folder: the system folder.
+        {L"C:\\WINDOWS\\system32", true, false, L"C:\\WINDOWS\\system32\\"},
+        {L"C:\\WINDOWS\\system32\\", false, false, L"C:\\WINDOWS\\system32\\"},
+        {L"", false, false, L""},
+        {L"", true, true, L""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SystemUtilityFolder(c.system, L"C:\\Windows", c.wow64, c.sysnative), c.folder)
+            << c.system << " wow64 " << c.wow64 << " sysnative " << c.sysnative;
+    }
+}
+
+}  // namespace

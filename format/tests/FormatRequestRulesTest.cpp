@@ -57,11 +57,12 @@ TEST(FormatRequestRulesTest, DiskpartCommandLineNamesScriptQuotedOnlyWhenPathHol
     EXPECT_EQ(BuildDiskpartCommandLine(L"", L"3"), L"diskpart.exe /s diskpart3");
 }
 
-TEST(FormatRequestRulesTest, VolumeLabelCheckedForLengthOfItsFileSystemAndQuotationMark) {
+TEST(FormatRequestRulesTest, VolumeLabelCheckedForLengthInTypedCharactersAndForQuoteAndControlBytes) {
     const struct {
         std::wstring label;
         const wchar_t* fileSystem;
         LabelProblem problem;
+        std::string bytes = "as typed";  // the label in the ANSI code page; ASCII labels as typed
     } cases[] = {
         {L"", L"NTFS", LabelProblem::None},
         {L"50% & more", L"NTFS", LabelProblem::None},
@@ -74,9 +75,16 @@ TEST(FormatRequestRulesTest, VolumeLabelCheckedForLengthOfItsFileSystemAndQuotat
         // The quotation mark is reported before the length.
         {std::wstring(40, L'n') + L"\"", L"NTFS", LabelProblem::HoldsQuotationMark},
         {std::wstring(12, L'x') + L"\"", L"exFAT", LabelProblem::HoldsQuotationMark},
+        {L"Tab\there", L"NTFS", LabelProblem::HoldsControlCharacter},
+        {L"Two\r\nlines", L"exFAT", LabelProblem::HoldsControlCharacter},
+        {L"Del\x7F", L"NTFS", LabelProblem::HoldsControlCharacter},
+        // Lengths count typed characters, not the bytes of a double-byte code page.
+        {std::wstring(11, L'\x65E5'), L"exFAT", LabelProblem::None, std::string(22, '\x93')},
+        {std::wstring(32, L'\x65E5'), L"NTFS", LabelProblem::None, std::string(64, '\x93')},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(CheckVolumeLabel(c.label, c.fileSystem), c.problem) << c.label << " on " << c.fileSystem;
+        const std::string bytes = c.bytes == "as typed" ? std::string(c.label.begin(), c.label.end()) : c.bytes;
+        EXPECT_EQ(CheckVolumeLabel(c.label, bytes, c.fileSystem), c.problem) << bytes << " on " << c.fileSystem;
     }
 }
 
@@ -85,11 +93,13 @@ TEST(FormatRequestRulesTest, LabelProblemMessageNamesTheReason) {
     const std::wstring ntfs = LabelProblemMessage(LabelProblem::TooLongForNtfs);
     const std::wstring exfat = LabelProblemMessage(LabelProblem::TooLongForExfat);
     const std::wstring quote = LabelProblemMessage(LabelProblem::HoldsQuotationMark);
+    const std::wstring control = LabelProblemMessage(LabelProblem::HoldsControlCharacter);
+    const std::wstring codePage = LabelProblemMessage(LabelProblem::NotInCodePage);
     for (const auto& [message, word] : {std::pair{ntfs, L"NTFS"}, {ntfs, L"32"}, {exfat, L"exFAT"}, {exfat, L"11"},
-                                        {quote, L"\""}}) {
+                                        {quote, L"\""}, {control, L"tab"}, {codePage, L"character"}}) {
         EXPECT_NE(message.find(word), std::wstring::npos) << message;
     }
-    EXPECT_EQ((std::set<std::wstring>{ntfs, exfat, quote}).size(), 3u);
+    EXPECT_EQ((std::set<std::wstring>{ntfs, exfat, quote, control, codePage}).size(), 5u);
 }
 
 }  // namespace

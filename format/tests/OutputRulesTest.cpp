@@ -48,10 +48,13 @@ TEST(OutputRulesTest, FormatOutputSucceedsOnlyWithBlankedKilobyteUnit) {
     EXPECT_FALSE(FormatOutputSucceeded(L"   1048576 KB\r\n"));
 }
 
-TEST(OutputRulesTest, CleanupCommandDeletesScriptsQuotingPatternOnlyWhenPathHoldsABlank) {
-    EXPECT_EQ(BuildCleanupCommand(L"C:\\Temp\\"), L"cmd /c del C:\\Temp\\diskpart*.*");
-    EXPECT_EQ(BuildCleanupCommand(L"C:\\Documents and Settings\\Joe\\Local Settings\\Temp\\"),
-              L"cmd /c del \"C:\\Documents and Settings\\Joe\\Local Settings\\Temp\\diskpart*.*\"");
+TEST(OutputRulesTest, CleanupTakesTheNamesThatBeginWithDiskpartInAnyCase) {
+    EXPECT_EQ(ScriptCleanupPattern(L"C:\\Users\\R&D\\Temp\\"), L"C:\\Users\\R&D\\Temp\\diskpart*.*");
+    for (const wchar_t* name : {L"diskpart", L"diskpart1", L"DISKPART10", L"DiskPart.old", L"diskpart notes.txt"})
+        EXPECT_TRUE(IsScriptFileName(name)) << name;
+    // Found for the pattern only through their short 8.3 names, or not at all.
+    for (const wchar_t* name : {L"", L"diskpar", L"disk part", L"my diskpart", L"diskp\x00E4rt"})
+        EXPECT_FALSE(IsScriptFileName(name)) << name;
 }
 
 TEST(OutputRulesTest, XpFormatCommandAlwaysNtfsWithLabelQuotedOnlyWhenItHoldsABlank) {

@@ -2,16 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstddef>
 #include <string>
 
 namespace {
-
-// Bytes on disk once every line feed is written as carriage return and line feed.
-std::size_t BytesWithCrLf(const std::wstring& script) {
-    return script.size() + static_cast<std::size_t>(std::count(script.begin(), script.end(), L'\n'));
-}
 
 TEST(ScriptRulesTest, ScriptPathJoinsTempPathDiskpartAndDiskNumber) {
     EXPECT_EQ(DiskpartScriptPath(L"C:\\Users\\user\\AppData\\Local\\Temp\\", L"10"),
@@ -20,33 +13,37 @@ TEST(ScriptRulesTest, ScriptPathJoinsTempPathDiskpartAndDiskNumber) {
 }
 
 TEST(ScriptRulesTest, ScriptOfWorkedExampleHoldsFiveLinesOf101Bytes) {
-    const std::wstring script = BuildDiskpartScript(L"2", L"exFAT", L"Backup", L"F", false);
+    const std::string script = BuildDiskpartScript("2", "exFAT", "Backup", "F", false);
     EXPECT_EQ(script,
-              L"select disk 2\nclean\ncreate partition primary\nformat fs=exFAT label=Backup quick\nassign letter=F\n");
-    EXPECT_EQ(BytesWithCrLf(script), 101u);
+              "select disk 2\nclean\ncreate partition primary\nformat fs=exFAT label=Backup quick\nassign letter=F\n");
+    const std::string bytes = WithCrLfLineEnds(script);
+    EXPECT_EQ(bytes.size(), 101u);
+    EXPECT_EQ(bytes.substr(0, 15), "select disk 2\r\n");
 }
 
 TEST(ScriptRulesTest, ScriptForWindowsXpLeavesOutFormatLineWhateverLabelAndFileSystem) {
-    const std::wstring script = BuildDiskpartScript(L"2", L"exFAT", L"Backup", L"F", true);
-    EXPECT_EQ(script, L"select disk 2\nclean\ncreate partition primary\nassign letter=F\n");
-    EXPECT_EQ(BytesWithCrLf(script), 65u);
-    EXPECT_EQ(BuildDiskpartScript(L"2", L"NTFS", L"My Files", L"F", true), script);
+    const std::string script = BuildDiskpartScript("2", "exFAT", "Backup", "F", true);
+    EXPECT_EQ(script, "select disk 2\nclean\ncreate partition primary\nassign letter=F\n");
+    EXPECT_EQ(WithCrLfLineEnds(script).size(), 65u);
+    EXPECT_EQ(BuildDiskpartScript("2", "NTFS", "My Files", "F", true), script);
 }
 
 TEST(ScriptRulesTest, FormatLineCarriesLabelQuotedOnlyWhenItHoldsABlank) {
     const struct {
-        const wchar_t* label;
-        const wchar_t* formatLine;
+        const char* label;
+        const char* formatLine;
     } cases[] = {
-        {L"Quarrix", L"format fs=NTFS label=Quarrix quick"},
-        {L"", L"format fs=NTFS label= quick"},
-        {L"My Files", L"format fs=NTFS label=\"My Files\" quick"},
-        {L"a&b|50%", L"format fs=NTFS label=a&b|50% quick"},
+        {"Quarrix", "format fs=NTFS label=Quarrix quick"},
+        {"", "format fs=NTFS label= quick"},
+        {"My Files", "format fs=NTFS label=\"My Files\" quick"},
+        {"a&b|50%", "format fs=NTFS label=a&b|50% quick"},
+        // A double-byte character whose bytes hold no blank is not quoted.
+        {"\x93\xFA\x96\x7B", "format fs=NTFS label=\x93\xFA\x96\x7B quick"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(BuildDiskpartScript(L"10", L"NTFS", c.label, L"Z", false),
-                  L"select disk 10\nclean\ncreate partition primary\n" + std::wstring(c.formatLine) +
-                      L"\nassign letter=Z\n");
+        EXPECT_EQ(BuildDiskpartScript("10", "NTFS", c.label, "Z", false),
+                  "select disk 10\nclean\ncreate partition primary\n" + std::string(c.formatLine) +
+                      "\nassign letter=Z\n");
     }
 }
 

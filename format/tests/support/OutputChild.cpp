@@ -8,6 +8,7 @@
 //                  "no-console-window"
 //   inherited:<h>  write the text at the start of the file mapping whose inherited handle has
 //                  the number h (hexadecimal), or "not-inherited"
+//   self           write the full path of this program (ASCII)
 //   spawn ...      start output_child with the remaining arguments, handing it this process's
 //                  standard output and standard error, and end without waiting for it
 // Nothing is buffered in the program. Exit code 2 when an argument cannot be carried out.
@@ -90,6 +91,11 @@ bool CarryOut(const wchar_t* argument) {
         char flags[32];
         std::snprintf(flags, sizeof(flags), "flags=%lx ", static_cast<unsigned long>(startup.dwFlags));
         return Write(STD_OUTPUT_HANDLE, flags + std::string(::GetConsoleWindow() ? "" : "no-") + "console-window");
+    }
+    if (std::wcscmp(argument, L"self") == 0) {
+        wchar_t path[MAX_PATH];
+        const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+        return Write(STD_OUTPUT_HANDLE, std::string(path, path + length));
     }
     if ((rest = After(argument, L"inherited:"))) {
         if (!ParseNumber(rest, 16, number)) return false;

@@ -1,0 +1,5 @@
+// The simulator's disk utilities: the stand-ins built beside the simulator program.
+#include "format/DiskUtilities.h"
+#include "sim/SimulatorFiles.h"
+
+std::wstring DiskUtilityFolder() { return RunningProgramFolder(); }
