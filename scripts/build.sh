@@ -6,7 +6,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 jobs=$(nproc)
 
-cmake -S . -B build/release -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake \
+cmake -S . -B build/release -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake -DQUARRIX_RELEASE=ON \
       -DQUARRIX_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/release -j"$jobs"
 
