@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the three outputs: the native tests of the pure rules, the 32-bit release program
-# and the 64-bit test build (program, simulator, stand-in utilities, Windows tests).
+# Builds the four outputs: the native tests of the pure rules, the 32-bit release program,
+# the 64-bit test build (program, simulator, stand-in utilities, Windows tests) and the same
+# test build for 32 bits, which is built and never run: it catches what compiles for x86_64 only.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -13,6 +14,10 @@ cmake --build build/release -j"$jobs"
 cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-x86_64.cmake \
       -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/win64 -j"$jobs"
+
+cmake -S . -B build/win32-tests -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686-posix.cmake \
+      -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/win32-tests -j"$jobs"
 
 cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Release \
       -DQUARRIX_RELEASE_EXE="$root/build/release/bin/Quarrix_Disk_Formatter.exe" >/dev/null
