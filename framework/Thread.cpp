@@ -20,6 +20,7 @@ unsigned __stdcall RunThread(void* raw) {
 
 bool AfxBeginThread(AFX_THREADPROC proc, LPVOID parameter, int priority, UINT stackSize, DWORD createFlags,
                     LPSECURITY_ATTRIBUTES security) {
+    if (createFlags & CREATE_SUSPENDED) return false;
     auto start = std::make_unique<ThreadStart>(ThreadStart{proc, parameter});
     const uintptr_t handle = ::_beginthreadex(security, stackSize, &RunThread, start.get(),
                                               createFlags | CREATE_SUSPENDED, nullptr);
@@ -27,7 +28,7 @@ bool AfxBeginThread(AFX_THREADPROC proc, LPVOID parameter, int priority, UINT st
     start.release();  // the thread owns it now
     HANDLE thread = reinterpret_cast<HANDLE>(handle);
     ::SetThreadPriority(thread, priority);
-    if (!(createFlags & CREATE_SUSPENDED)) ::ResumeThread(thread);
+    ::ResumeThread(thread);
     // Nobody waits for the thread; it ends by itself.
     ::CloseHandle(thread);
     return true;

@@ -21,14 +21,18 @@ public:
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     void SetWindowText(const std::wstring& text) { ::SetWindowTextW(m_hWnd, text.c_str()); }
     std::wstring GetWindowText() const;
-    void InvalidateRect(const RECT* rect, BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, rect, erase); }
+    // A null window would mean the whole desktop (InvalidateRect) or this thread's queue
+    // (PostMessage), so an unbound object does nothing.
+    void InvalidateRect(const RECT* rect, BOOL erase = TRUE) {
+        if (m_hWnd) ::InvalidateRect(m_hWnd, rect, erase);
+    }
     void GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
     HMENU GetSystemMenu(BOOL revert) const { return ::GetSystemMenu(m_hWnd, revert); }
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return ::SendMessageW(m_hWnd, message, wParam, lParam);
     }
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-        return ::PostMessageW(m_hWnd, message, wParam, lParam);
+        return m_hWnd ? ::PostMessageW(m_hWnd, message, wParam, lParam) : FALSE;
     }
 
     // A message box owned by this window; without a caption the application's name is used.

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ googletest python3
-          g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+          g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-win32
           binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
           wine64 fonts-wine fonts-liberation xvfb xauth imagemagick xdotool x11-utils)
 missing=()

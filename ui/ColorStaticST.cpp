@@ -18,7 +18,7 @@ void CColorStaticST::SetTextColor(COLORREF colour) {
 }
 
 HBRUSH CColorStaticST::CtlColor(HDC dc, UINT) {
-    ::SetTextColor(dc, m_textColor);
+    ::SetTextColor(dc, m_textColor.load());
     ::SetBkColor(dc, m_backgroundColor);
     return m_backgroundBrush;
 }

@@ -3,6 +3,8 @@
 // dialog needs no colour handling of its own.
 #pragma once
 
+#include <atomic>
+
 #include "framework/Afx.h"
 
 class CColorStaticST : public CStatic {
@@ -20,9 +22,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Written by the format worker and read when the control repaints on its own thread;
-    // a 32-bit store, so the painter sees the old or the new colour, never a mix.
-    COLORREF m_textColor;
+    // Written by the format worker and read when the control repaints on the user-interface
+    // thread, hence atomic.
+    std::atomic<COLORREF> m_textColor;
     COLORREF m_backgroundColor;
     CBrush m_backgroundBrush;
 };

@@ -48,6 +48,11 @@ bool SameClass(const std::wstring& a, const std::wstring& b) {
     return true;
 }
 
+BOOL CALLBACK FindProductLine(HWND child, LPARAM found) {
+    if (TextOf(child) == L"Quarrix Disk Formatter, v1.34 Beta") *reinterpret_cast<bool*>(found) = true;
+    return TRUE;
+}
+
 class MainDialogTest : public ::testing::Test {
 protected:
     TestEnvironment environment{{MakerDisk(1, "Quarrix QX7 USB Device", 1000204886016)}};
@@ -202,10 +207,7 @@ void ExpectAboutBoxOpensFrom(RunningProgram& program, void (*open)(HWND)) {
     ::DeleteDC(dc);
 
     bool productLine = false;
-    ::EnumChildWindows(about, [](HWND child, LPARAM found) -> BOOL {
-        if (TextOf(child) == L"Quarrix Disk Formatter, v1.34 Beta") *reinterpret_cast<bool*>(found) = true;
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&productLine));
+    ::EnumChildWindows(about, &FindProductLine, reinterpret_cast<LPARAM>(&productLine));
     EXPECT_TRUE(productLine);
 
     PressButton(about, IDOK);

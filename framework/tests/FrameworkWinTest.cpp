@@ -212,4 +212,24 @@ TEST(Threads, AWorkerThreadRunsWithItsParameter) {
     EXPECT_TRUE(WaitUntil([&] { return seen == 42; }, 5000));
 }
 
+TEST(Threads, ASuspendedStartIsRefusedAndStartsNothing) {
+    std::atomic<int> seen{0};
+    EXPECT_FALSE(AfxBeginThread(&RecordParameter, &seen, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED));
+    ::Sleep(100);
+    EXPECT_EQ(seen, 0);
+}
+
+TEST(Wrappers, AnUnboundWindowInvalidatesNothingElse) {
+    HWND shown = ::CreateWindowExW(0, L"STATIC", L"shown", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
+                                   nullptr, nullptr);
+    ASSERT_NE(shown, nullptr);
+    ::UpdateWindow(shown);
+    ASSERT_FALSE(::GetUpdateRect(shown, nullptr, FALSE));
+
+    CStatic unbound;
+    unbound.InvalidateRect(nullptr, TRUE);
+    EXPECT_FALSE(::GetUpdateRect(shown, nullptr, FALSE));
+    ::DestroyWindow(shown);
+}
+
 }  // namespace

@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Inspects the built 32-bit release executable without running it: the kind of PE image, the
-# DLLs it needs, and the resources it carries (manifest, version record, icons, dialogs and
-# the system-menu string). Every check prints one line, "ok:" or "FAIL:" with what was found;
+# DLLs and functions it needs (all of them present on Windows XP SP3), and the resources it
+# carries (manifest, version record, icons, dialogs and the system-menu string). Every check prints one line, "ok:" or "FAIL:" with what was found;
 # the last line counts them. Exits 0 only if every check passed.
 #
 # Usage: inspect-release.sh <Quarrix_Disk_Formatter.exe>
 # Tools: $OBJDUMP (default i686-w64-mingw32-objdump), $PYTHON (default python3).
+# What Windows XP SP3 exports: $XP_EXPORTS (default ../shared/xp-exports beside the project).
 set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../../.." && pwd)
+xp_exports=${XP_EXPORTS:-$root/../shared/xp-exports}
 objdump=${OBJDUMP:-i686-w64-mingw32-objdump}
 python=${PYTHON:-python3}
 exe=${1:-}
@@ -173,6 +176,52 @@ expect_images() {
     fail "$what: $(paste -sd';' <<<"$bad")"
   fi
 }
+
+# --- Windows XP SP3 loads it ----------------------------------------------------------------
+expect header.OperatingSystemVersion 5.1 "PE header operating system version (Windows XP)"
+expect header.SubsystemVersion 5.1 "PE header subsystem version (Windows XP)"
+
+# xp_lacks DLL FUNCTION: prints why Windows XP SP3 cannot give DLL!FUNCTION, or nothing.
+xp_lacks() {
+  local base=${1,,}
+  base=${base%.dll}
+  local all=$xp_exports/$base-all.txt not=$xp_exports/$base-not-on-xp.txt
+  if [[ ! -f $all && ! -f $not ]]; then
+    echo "no list of what XP's $1 exports"
+  elif [[ -f $not ]] && grep -Fxq -- "$2" "$not"; then
+    echo "newer than XP"
+  elif [[ $base == kernel32 ]] && grep -Fxq -- "$2" "$xp_exports/kernel32-2003-only.txt"; then
+    echo "Server 2003 and later only"
+  elif [[ -f $all ]] && ! grep -Fxq -- "$2" "$all"; then
+    echo "not exported by $1"
+  fi
+}
+
+if [[ ! -f $xp_exports/kernel32-all.txt ]]; then
+  fail "the lists of what Windows XP SP3 exports are missing at $xp_exports (the project's shared folder beside the clone, or \$XP_EXPORTS)"
+else
+  imports=$(values import)
+  if [[ -z $imports ]]; then
+    fail "no imported function found"
+  else
+    lacking=()
+    while IFS= read -r entry; do
+      why=$(xp_lacks "${entry%%!*}" "${entry#*!}")
+      [[ -z $why ]] || lacking+=("$entry ($why)")
+    done <<<"$imports"
+    if ((${#lacking[@]})); then
+      fail "imports what Windows XP SP3 lacks: ${lacking[*]}"
+    else
+      pass "all $(wc -l <<<"$imports") imported functions are exported by Windows XP SP3"
+    fi
+  fi
+  ordinals=$(values import.ordinal)
+  if [[ -n $ordinals ]]; then
+    fail "imports by ordinal, which the lists cannot check: $(paste -sd' ' <<<"$ordinals")"
+  else
+    pass "no function imported by ordinal"
+  fi
+fi
 
 RT_DIALOG=5 RT_STRING=6 RT_GROUP_ICON=14 RT_VERSION=16 RT_MANIFEST=24
 

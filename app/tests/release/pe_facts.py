@@ -2,8 +2,13 @@
 """Prints what a Windows executable's resources say, as "key=value" lines, for the release
 inspection (inspect-release.sh) to compare against what the program must carry.
 
-Reads the PE file directly (standard library only) and walks its resource directory:
+Reads the PE file directly (standard library only): its header versions, its imports and
+its resource directory:
 
+  header.OperatingSystemVersion=<major>.<minor>
+  header.SubsystemVersion=<major>.<minor>
+  import=<dll>!<function>                      every function imported by name
+  import.ordinal=<dll>!<number>                every function imported by ordinal
   resource.<type>.<name>.<lang>=<size>         every resource; type, name and language as
                                                decimal numbers (or the name text)
   icongroup.first=<name>                       the first icon group, the shell's icon
@@ -42,40 +47,90 @@ def u32(b, o):
     return struct.unpack_from("<I", b, o)[0]
 
 
-def read_resources(data):
-    """[(type, name, lang, bytes)] in directory order; ids are ints, names are strings."""
-    if data[:2] != b"MZ":
-        raise PeError("no MZ header")
-    pe = u32(data, 0x3C)
-    if data[pe:pe + 4] != b"PE\0\0":
-        raise PeError("no PE signature")
-    coff = pe + 4
-    sections, opt_size = u16(data, coff + 2), u16(data, coff + 16)
-    opt = coff + 20
-    magic = u16(data, opt)
-    if magic == 0x10B:
-        dirs = opt + 96
-    elif magic == 0x20B:
-        dirs = opt + 112
-    else:
-        raise PeError("unknown optional header magic 0x%x" % magic)
-    if u32(data, dirs - 4) <= 2:
-        return []
-    rsrc_rva, rsrc_size = struct.unpack_from("<II", data, dirs + 2 * 8)
-    if not rsrc_rva:
-        return []
-    table = []
-    for i in range(sections):
-        s = opt + opt_size + 40 * i
-        vsize, va, rawsize, rawptr = struct.unpack_from("<IIII", data, s + 8)
-        table.append((va, max(vsize, rawsize), rawptr))
+class PeImage:
+    """The headers of a PE file and the way from an address (RVA) to a file offset."""
 
-    def offset(rva):
-        for va, size, raw in table:
+    def __init__(self, data):
+        if data[:2] != b"MZ":
+            raise PeError("no MZ header")
+        pe = u32(data, 0x3C)
+        if data[pe:pe + 4] != b"PE\0\0":
+            raise PeError("no PE signature")
+        coff = pe + 4
+        sections, opt_size = u16(data, coff + 2), u16(data, coff + 16)
+        self.opt = opt = coff + 20
+        self.magic = u16(data, opt)
+        if self.magic == 0x10B:
+            self.dirs = opt + 96
+        elif self.magic == 0x20B:
+            self.dirs = opt + 112
+        else:
+            raise PeError("unknown optional header magic 0x%x" % self.magic)
+        self.data = data
+        self.sections = []
+        for i in range(sections):
+            s = opt + opt_size + 40 * i
+            vsize, va, rawsize, rawptr = struct.unpack_from("<IIII", data, s + 8)
+            self.sections.append((va, max(vsize, rawsize), rawptr))
+
+    def directory(self, index):
+        """(rva, size) of data directory `index`, or (0, 0) when the header has none."""
+        if u32(self.data, self.dirs - 4) <= index:
+            return 0, 0
+        return struct.unpack_from("<II", self.data, self.dirs + 8 * index)
+
+    def offset(self, rva):
+        for va, size, raw in self.sections:
             if va <= rva < va + size:
                 return raw + rva - va
         raise PeError("address 0x%x is in no section" % rva)
 
+    def text(self, rva):
+        """The zero-terminated ANSI text at an address."""
+        o = self.offset(rva)
+        return self.data[o:self.data.index(b"\0", o)].decode("latin-1")
+
+
+def header_facts(pe, emit):
+    # Both versions sit at the same place in PE32 and PE32+ optional headers.
+    os_major, os_minor = struct.unpack_from("<HH", pe.data, pe.opt + 40)
+    sub_major, sub_minor = struct.unpack_from("<HH", pe.data, pe.opt + 48)
+    emit("header.OperatingSystemVersion", "%d.%d" % (os_major, os_minor))
+    emit("header.SubsystemVersion", "%d.%d" % (sub_major, sub_minor))
+
+
+def import_facts(pe, emit):
+    """One line per imported function, by name or by ordinal."""
+    rva, _ = pe.directory(1)
+    if not rva:
+        return
+    wide = pe.magic == 0x20B
+    entry = pe.offset(rva)
+    while True:
+        lookup, _, _, name_rva, thunks = struct.unpack_from("<IIIII", pe.data, entry)
+        if not name_rva:
+            break
+        dll = pe.text(name_rva)
+        t = pe.offset(lookup or thunks)
+        while True:
+            value = struct.unpack_from("<Q" if wide else "<I", pe.data, t)[0]
+            if not value:
+                break
+            if value >> (63 if wide else 31):
+                emit("import.ordinal", "%s!%d" % (dll, value & 0xFFFF))
+            else:
+                emit("import", "%s!%s" % (dll, pe.text((value & 0x7FFFFFFF) + 2)))
+            t += 8 if wide else 4
+        entry += 20
+
+
+def read_resources(pe):
+    """[(type, name, lang, bytes)] in directory order; ids are ints, names are strings."""
+    data = pe.data
+    rsrc_rva, _ = pe.directory(2)
+    if not rsrc_rva:
+        return []
+    offset = pe.offset
     base = offset(rsrc_rva)
 
     def entries(dir_off):
@@ -240,8 +295,11 @@ def main():
     try:
         with open(sys.argv[1], "rb") as f:
             data = f.read()
-        res = read_resources(data)
-    except (OSError, PeError, struct.error) as e:
+        pe = PeImage(data)
+        header_facts(pe, emit)
+        import_facts(pe, emit)
+        res = read_resources(pe)
+    except (OSError, PeError, struct.error, ValueError) as e:
         emit("error", e)
         return 1
     for t, n, l, d in res:

@@ -139,6 +139,14 @@ inline testing::AssertionResult RunEndsWith(RunningProgram& program, const TestE
     return ScriptsCleanedUp(environment);
 }
 
+// Notes a visible static control that shows an icon.
+inline BOOL CALLBACK NoteShownIcon(HWND child, LPARAM data) {
+    if ((StyleOf(child) & SS_TYPEMASK) == SS_ICON && ClassOf(child) == L"Static" && ::IsWindowVisible(child) &&
+        ::SendMessageW(child, STM_GETICON, 0, 0) != 0)
+        *reinterpret_cast<bool*>(data) = true;
+    return TRUE;
+}
+
 // A box of the main window itself: the text, the OK button alone, no icon. (Only boxes with the
 // application's name as caption are found at all.)
 inline void ExpectOkBoxOf(const RunningProgram& program, HWND box, const std::wstring& text) {
@@ -147,11 +155,6 @@ inline void ExpectOkBoxOf(const RunningProgram& program, HWND box, const std::ws
     for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO})
         EXPECT_EQ(MessageBoxHasButton(box, id), id == IDOK) << "button " << id;
     bool icon = false;
-    ::EnumChildWindows(box, [](HWND child, LPARAM data) -> BOOL {
-        if ((StyleOf(child) & SS_TYPEMASK) == SS_ICON && ClassOf(child) == L"Static" && ::IsWindowVisible(child) &&
-            ::SendMessageW(child, STM_GETICON, 0, 0) != 0)
-            *reinterpret_cast<bool*>(data) = true;
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&icon));
+    ::EnumChildWindows(box, &NoteShownIcon, reinterpret_cast<LPARAM>(&icon));
     EXPECT_FALSE(icon);
 }

@@ -18,6 +18,19 @@ std::wstring SelectedEntry(HWND combo) {
     return index >= 0 && index < int(entries.size()) ? entries[size_t(index)] : std::wstring();
 }
 
+using PopUpSearch = std::pair<HWND, std::vector<HWND>>;
+
+// Collects the visible dialog boxes of this process other than the main window.
+BOOL CALLBACK CollectPopUp(HWND window, LPARAM data) {
+    auto* s = reinterpret_cast<PopUpSearch*>(data);
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    if (process == ::GetCurrentProcessId() && window != s->first && ::IsWindowVisible(window) &&
+        ClassOf(window) == L"#32770")
+        s->second.push_back(window);
+    return TRUE;
+}
+
 }  // namespace
 
 RunningProgram::RunningProgram() {
@@ -76,15 +89,7 @@ bool RunningProgram::WaitForRunEnd(DWORD timeoutMs) {
 }
 
 std::vector<HWND> RunningProgram::PopUps() const {
-    std::pair<HWND, std::vector<HWND>> search{Window(), {}};
-    ::EnumWindows([](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<std::pair<HWND, std::vector<HWND>>*>(data);
-        DWORD process = 0;
-        ::GetWindowThreadProcessId(window, &process);
-        if (process == ::GetCurrentProcessId() && window != s->first && ::IsWindowVisible(window) &&
-            ClassOf(window) == L"#32770")
-            s->second.push_back(window);
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&search));
+    PopUpSearch search{Window(), {}};
+    ::EnumWindows(&CollectPopUp, reinterpret_cast<LPARAM>(&search));
     return search.second;
 }

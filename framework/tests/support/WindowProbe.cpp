@@ -15,18 +15,30 @@ struct ThreadWindows {
     std::vector<HWND> windows;
 };
 
+BOOL CALLBACK CollectThreadWindow(HWND window, LPARAM data) {
+    auto* f = reinterpret_cast<ThreadWindows*>(data);
+    if (f->threadId == 0 || ::GetWindowThreadProcessId(window, nullptr) == f->threadId) {
+        DWORD process = 0;
+        ::GetWindowThreadProcessId(window, &process);
+        if (process == ::GetCurrentProcessId()) f->windows.push_back(window);
+    }
+    return TRUE;
+}
+
 std::vector<HWND> TopLevelWindows(DWORD threadId) {
     ThreadWindows found{threadId, {}};
-    ::EnumWindows([](HWND window, LPARAM data) -> BOOL {
-        auto* f = reinterpret_cast<ThreadWindows*>(data);
-        if (f->threadId == 0 || ::GetWindowThreadProcessId(window, nullptr) == f->threadId) {
-            DWORD process = 0;
-            ::GetWindowThreadProcessId(window, &process);
-            if (process == ::GetCurrentProcessId()) f->windows.push_back(window);
-        }
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&found));
+    ::EnumWindows(&CollectThreadWindow, reinterpret_cast<LPARAM>(&found));
     return found.windows;
+}
+
+// Keeps the first non-empty text of a static control that is not an icon.
+BOOL CALLBACK TakeFirstStaticText(HWND child, LPARAM data) {
+    auto* out = reinterpret_cast<std::wstring*>(data);
+    if (ClassOf(child) == L"Static" && !(StyleOf(child) & SS_ICON)) {
+        const std::wstring t = TextOf(child);
+        if (!t.empty() && out->empty()) *out = t;
+    }
+    return TRUE;
 }
 
 }  // namespace
@@ -84,14 +96,7 @@ HWND FindMessageBox(DWORD threadId, DWORD timeoutMs) {
 
 std::wstring MessageBoxText(HWND box) {
     std::wstring text;
-    ::EnumChildWindows(box, [](HWND child, LPARAM data) -> BOOL {
-        auto* out = reinterpret_cast<std::wstring*>(data);
-        if (ClassOf(child) == L"Static" && !(StyleOf(child) & SS_ICON)) {
-            const std::wstring t = TextOf(child);
-            if (!t.empty() && out->empty()) *out = t;
-        }
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&text));
+    ::EnumChildWindows(box, &TakeFirstStaticText, reinterpret_cast<LPARAM>(&text));
     return text;
 }
 
