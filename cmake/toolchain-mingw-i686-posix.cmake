@@ -1,12 +1,6 @@
 # Cross-compiles the test build for 32-bit Windows with the posix-thread MinGW-w64 compilers
 # (GoogleTest and the test helpers use std::thread). Built only, never run: it catches what
 # compiles for x86_64 alone, such as callbacks without the CALLBACK calling convention.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(QUARRIX_MINGW_ARCH i686)
+set(QUARRIX_MINGW_THREADS posix)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-target.cmake)

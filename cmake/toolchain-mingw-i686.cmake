@@ -1,12 +1,6 @@
 # Cross-compiles the release program for 32-bit Windows with the win32-thread MinGW-w64
 # compilers: their runtime needs nothing newer than Windows XP (the posix-thread runtime
 # imports GetTickCount64), and the program starts its one worker with _beginthreadex.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-win32)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-win32)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(QUARRIX_MINGW_ARCH i686)
+set(QUARRIX_MINGW_THREADS win32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-target.cmake)
