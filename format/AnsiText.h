@@ -10,5 +10,6 @@ std::string ToThreadAnsi(std::wstring_view text);
 std::wstring FromThreadAnsi(std::string_view bytes);
 
 // The text in the thread's ANSI code page, or nothing when the code page cannot carry every
-// character exactly (no best-fit look-alike, no default character).
+// character exactly (no best-fit look-alike, no default character), or when a character beyond
+// ASCII has other bytes in the system's ANSI code page, so that readers would differ.
 std::optional<std::string> ToThreadAnsiExactly(std::wstring_view text);

@@ -56,10 +56,10 @@ bool CQuarrix_Disk_FormatterDlg::RefuseUnsafeRequest() {
         return true;
     }
     const std::optional<std::string> labelBytes = ToThreadAnsiExactly(m_volumeLabel);
-    const LabelProblem problem =
-        labelBytes ? CheckVolumeLabel(m_volumeLabel, *labelBytes, m_fileSystem) : LabelProblem::NotInCodePage;
-    if (problem != LabelProblem::None) {
-        MessageBox(LabelProblemMessage(problem), nullptr, MB_OK);
+    const LabelCheck check =
+        labelBytes ? CheckVolumeLabel(m_volumeLabel, *labelBytes, m_fileSystem) : LabelCheck{LabelProblem::NotInCodePage};
+    if (check.problem != LabelProblem::None) {
+        MessageBox(LabelProblemMessage(check), nullptr, MB_OK);
         return true;
     }
     if (m_tempPath.empty()) {

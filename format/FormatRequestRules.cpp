@@ -1,6 +1,8 @@
 #include "format/FormatRequestRules.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <string_view>
 
 #include "format/ScriptRules.h"
 
@@ -26,19 +28,36 @@ std::wstring BuildDiskpartCommandLine(const std::wstring& tempPath, const std::w
     return L"diskpart.exe /s " + QuoteIfHoldsBlank(DiskpartScriptPath(tempPath, diskNumber));
 }
 
-LabelProblem CheckVolumeLabel(const std::wstring& label, const std::string& labelBytes, const std::wstring& fileSystem) {
-    for (const char byte : labelBytes) {
-        const auto value = static_cast<unsigned char>(byte);
-        if (value < 0x20 || value == 0x7F) return LabelProblem::HoldsControlCharacter;
-    }
-    if (labelBytes.find('"') != std::string::npos) return LabelProblem::HoldsQuotationMark;
-    if (fileSystem == L"NTFS" && label.size() > kNtfsLabelMaxChars) return LabelProblem::TooLongForNtfs;
-    if (fileSystem == L"exFAT" && label.size() > kExfatLabelMaxChars) return LabelProblem::TooLongForExfat;
-    return LabelProblem::None;
+namespace {
+
+bool IsControlCharacter(wchar_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
 }
 
-std::wstring LabelProblemMessage(LabelProblem problem) {
-    switch (problem) {
+bool ExfatRefuses(wchar_t c) { return std::wstring_view(L"*/:<>?\\|").find(c) != std::wstring_view::npos; }
+
+}  // namespace
+
+LabelCheck CheckVolumeLabel(const std::wstring& label, const std::string& labelBytes, const std::wstring& fileSystem) {
+    const bool controlByte = std::any_of(labelBytes.begin(), labelBytes.end(), [](char byte) {
+        const auto value = static_cast<unsigned char>(byte);
+        return value < 0x20 || value == 0x7F;
+    });
+    if (controlByte || std::any_of(label.begin(), label.end(), IsControlCharacter))
+        return {LabelProblem::HoldsControlCharacter};
+    if (labelBytes.find('"') != std::string::npos || label.find(L'"') != std::wstring::npos)
+        return {LabelProblem::HoldsQuotationMark};
+    if (fileSystem == L"exFAT") {
+        const auto refused = std::find_if(label.begin(), label.end(), ExfatRefuses);
+        if (refused != label.end()) return {LabelProblem::HoldsCharacterExfatRefuses, *refused};
+    }
+    if (fileSystem == L"NTFS" && label.size() > kNtfsLabelMaxChars) return {LabelProblem::TooLongForNtfs};
+    if (fileSystem == L"exFAT" && label.size() > kExfatLabelMaxChars) return {LabelProblem::TooLongForExfat};
+    return {};
+}
+
+std::wstring LabelProblemMessage(const LabelCheck& check) {
+    switch (check.problem) {
     case LabelProblem::TooLongForNtfs:
         return L"The drive label is too long for NTFS.\n\nAn NTFS label holds at most 32 characters.";
     case LabelProblem::TooLongForExfat:
@@ -47,6 +66,9 @@ std::wstring LabelProblemMessage(LabelProblem problem) {
         return L"The drive label cannot hold a double quotation mark (\").";
     case LabelProblem::HoldsControlCharacter:
         return L"The drive label cannot hold a tab, a line break or another control character.";
+    case LabelProblem::HoldsCharacterExfatRefuses:
+        return L"An exFAT drive label cannot hold the character '" + std::wstring(1, check.character) +
+               L"'.\n\nLeave out these characters on exFAT: * / : < > ? \\ |";
     case LabelProblem::NotInCodePage:
         return L"The drive label holds a character that this system's disk utilities cannot take.\n\n"
                L"Use letters, digits and signs of your system's language.";

@@ -21,17 +21,24 @@ enum class LabelProblem {
     TooLongForExfat,
     HoldsQuotationMark,
     HoldsControlCharacter,
-    NotInCodePage,  // found by the caller: the ANSI code page cannot carry the label exactly
+    HoldsCharacterExfatRefuses,  // one of * / : < > ? \ |, which exFAT refuses as in file names
+    NotInCodePage,  // found by the caller: the label's bytes are not the same for every reader
+};
+
+struct LabelCheck {
+    LabelProblem problem = LabelProblem::None;
+    wchar_t character = 0;  // the refused character, for HoldsCharacterExfatRefuses
 };
 
 // `label` is the typed text, `labelBytes` the same label in the ANSI code page, as it will be
 // written. NTFS labels hold at most 32 typed characters, exFAT labels 11; a double quotation
-// mark would break the quoted label and a control character (tab, line break...) the line it
-// stands in, so both are looked for in the bytes.
-LabelProblem CheckVolumeLabel(const std::wstring& label, const std::string& labelBytes, const std::wstring& fileSystem);
+// mark would break the quoted label and a control character (tab, line break, C1 control, line
+// or paragraph separator) the line it stands in, so both are looked for in the typed text and
+// in the bytes.
+LabelCheck CheckVolumeLabel(const std::wstring& label, const std::string& labelBytes, const std::wstring& fileSystem);
 
 // The message box text that tells the user why the label was refused (empty for None).
-std::wstring LabelProblemMessage(LabelProblem problem);
+std::wstring LabelProblemMessage(const LabelCheck& check);
 
 // Told when every letter from D to Z is in use and the new volume could get none.
 inline constexpr wchar_t kNoFreeLetterMessage[] =

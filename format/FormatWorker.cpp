@@ -38,10 +38,6 @@ UINT NormalEnd(CQuarrix_Disk_FormatterDlg& dialog, bool windowsXp) {
     return 0;
 }
 
-// A utility that did not start, or ended with an exit code other than 0, has failed whatever
-// it printed: on a translated system its messages hold none of the English keywords.
-bool EndedWithoutFailure(const CapturedOutput& run) { return run.started && run.exitCode == 0; }
-
 // Before format.com formats the new letter, it must be the volume of the disk just partitioned;
 // another disk that holds the letter must never be formatted.
 bool LetterBelongsToTheDisk(const CQuarrix_Disk_FormatterDlg& dialog) {
@@ -66,25 +62,20 @@ UINT RunFormat(FormatThreadParam& record) {
         RunCommandAndCapture(utilities.empty() ? utilities : utilities + L"diskpart.exe", dialog.m_commandLine);
     // The utility has ended: the script is let go, for the clean-up to delete.
     record.script.Release();
-    if (!EndedWithoutFailure(partitioning)) return ErrorEnd(dialog);
-    switch (ClassifyDiskpartOutput(partitioning.text)) {
-        case DiskpartVerdict::Error:
-            return ErrorEnd(dialog);
-        case DiskpartVerdict::Finished:
-            dialog.m_warningText.SetWindowText(kStatusFinished);
-            break;
-        case DiskpartVerdict::None:
-            break;
-    }
+    if (ClassifyDiskpartOutput(partitioning.started, partitioning.exitCode, partitioning.text) ==
+        DiskpartVerdict::Error)
+        return ErrorEnd(dialog);
 
     if (windowsXp) {
+        // The partitioning only made the volume: format.com formats it before anything is called done.
         const std::wstring formatCommand = BuildXpFormatCommand(dialog.m_driveLetter, dialog.m_volumeLabel);
         dialog.m_warningText.SetWindowText(kStatusFormatting);
         if (!LetterBelongsToTheDisk(dialog)) return ErrorEnd(dialog);
         const CapturedOutput formatting = RunCommandAndCapture(utilities + L"format.com", formatCommand);
-        if (!EndedWithoutFailure(formatting) || !FormatOutputSucceeded(formatting.text)) return ErrorEnd(dialog);
-        dialog.m_warningText.SetWindowText(kStatusFinished);
+        // format.com tells its outcome by its exit code alone; its size lines differ between versions.
+        if (!formatting.started || formatting.exitCode != 0) return ErrorEnd(dialog);
     }
+    dialog.m_warningText.SetWindowText(kStatusFinished);
 
     return NormalEnd(dialog, windowsXp);
 }

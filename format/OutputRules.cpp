@@ -10,18 +10,13 @@ bool Holds(const std::wstring& text, const wchar_t* keyword) {
 
 }  // namespace
 
-DiskpartVerdict ClassifyDiskpartOutput(const std::wstring& output) {
-    // A failure word outweighs the completion mark: the utility may report 100 percent of a
-    // step and still fail a later command.
+DiskpartVerdict ClassifyDiskpartOutput(bool started, unsigned long exitCode, const std::wstring& output) {
+    if (!started || exitCode != 0) return DiskpartVerdict::Error;
+    // A failure word counts whatever the exit code says.
     for (const wchar_t* failure : {L"error:", L"try again!", L" unable "}) {
         if (Holds(output, failure)) return DiskpartVerdict::Error;
     }
-    if (Holds(output, L" 100 ")) return DiskpartVerdict::Finished;
-    return DiskpartVerdict::None;
-}
-
-bool FormatOutputSucceeded(const std::wstring& output) {
-    return Holds(output, L" KB ");
+    return DiskpartVerdict::Finished;
 }
 
 std::wstring ScriptCleanupPattern(const std::wstring& tempPath) { return tempPath + L"diskpart*.*"; }

@@ -4,14 +4,13 @@
 
 #include <string>
 
-enum class DiskpartVerdict { None, Finished, Error };
+enum class DiskpartVerdict { Finished, Error };
 
-// Error when the output holds "error:", "try again!" or " unable " (tested first);
-// otherwise Finished when it holds " 100 "; otherwise None. Case-sensitive substring tests.
-DiskpartVerdict ClassifyDiskpartOutput(const std::wstring& output);
-
-// True when format.com's output reports the sizes of the new volume (" KB ").
-bool FormatOutputSucceeded(const std::wstring& output);
+// The verdict on one run of the partitioning utility. It stops at the first command that fails
+// and then exits with a code other than 0, so a run that started, exited with 0 and printed no
+// failure word ("error:", "try again!", " unable ", case-sensitive) has finished, whatever its
+// progress lines look like in the system's language. Anything else is an error.
+DiskpartVerdict ClassifyDiskpartOutput(bool started, unsigned long exitCode, const std::wstring& output);
 
 // temp path + "diskpart*.*": the files the clean-up at the end of a run deletes.
 std::wstring ScriptCleanupPattern(const std::wstring& tempPath);

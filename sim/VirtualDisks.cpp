@@ -29,13 +29,28 @@ std::optional<std::uint64_t> ParseDecimal(const std::string& text, std::uint64_t
     return value;
 }
 
+// A 32-bit exit code: decimal digits, or "0x" and hexadecimal digits (0x80042413).
+std::optional<std::uint32_t> ParseExitCode(const std::string& text) {
+    if (text.size() < 3 || text.compare(0, 2, "0x") != 0)
+        return ParseDecimal(text, std::numeric_limits<std::uint32_t>::max());
+    if (text.size() > 10) return std::nullopt;
+    std::uint32_t value = 0;
+    for (std::size_t i = 2; i < text.size(); ++i) {
+        const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
+        const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        if (digit < 0) return std::nullopt;
+        value = value * 16 + static_cast<std::uint32_t>(digit);
+    }
+    return value;
+}
+
 std::optional<bool> ParseChoice(const std::string& text, const char* yes, const char* no) {
     if (text == yes) return true;
     if (text == no) return false;
     return std::nullopt;
 }
 
-// In the file a fail message is one line: "\n" stands for a line break and "\\" for a backslash;
+// In the file a fail message or a progress text is one line: "\n" stands for a line break and "\\" for a backslash;
 // any other backslash is an ordinary character.
 std::string UnescapeMessage(const std::string& text) {
     std::string out;
@@ -93,6 +108,15 @@ std::string ApplyKey(VirtualDisk& disk, const std::string& key, const std::strin
         disk.failCommand = value;
     } else if (key == "fail-message") {
         disk.failMessage = UnescapeMessage(value);
+    } else if (key == "fail-exit-code") {
+        const auto code = ParseExitCode(value);
+        if (!code) return "fail-exit-code must be a 32-bit number, decimal or 0x-hexadecimal";
+        disk.failExitCode = *code;
+    } else if (key == "progress") {
+        disk.progress = UnescapeMessage(value);
+    } else if (key == "sizes") {
+        if (value != "KB" && value != "MB") return "sizes must be KB or MB";
+        disk.sizes = value;
     } else if (key == "delay-ms") {
         const auto delay = ParseDecimal(value, std::numeric_limits<int>::max());
         if (!delay) return "delay-ms must be a whole number of milliseconds";
@@ -184,6 +208,9 @@ std::string SerializeVirtualDisks(const std::vector<VirtualDisk>& disks) {
         if (disk.ioctlFails) AppendLine(text, "ioctl", "fail");
         if (!disk.failCommand.empty()) AppendLine(text, "fail-command", disk.failCommand);
         if (!disk.failMessage.empty()) AppendLine(text, "fail-message", EscapeMessage(disk.failMessage));
+        if (disk.failExitCode) AppendLine(text, "fail-exit-code", std::to_string(*disk.failExitCode));
+        if (disk.progress) AppendLine(text, "progress", EscapeMessage(*disk.progress));
+        if (disk.sizes != "KB") AppendLine(text, "sizes", disk.sizes);
         if (disk.delayMs != 0) AppendLine(text, "delay-ms", std::to_string(disk.delayMs));
         if (disk.silent) AppendLine(text, "silent", "yes");
         AppendLine(text, "contents", disk.contents);

@@ -12,6 +12,11 @@
 //   ioctl = fail                       (the storage requests fail: never listed)
 //   fail-command = clean               (select|clean|create|format|assign|format.com)
 //   fail-message = DiskPart has encountered an error: The media is write protected.\nSee ...
+//   fail-exit-code = 0x80042413        (diskpart's exit code after the failing command)
+//   progress = 100% done               (diskpart's format prints it, each line indented by two
+//                                       blanks, instead of "  100 percent completed"; empty:
+//                                       no progress line)
+//   sizes = MB                         (format.com gives the sizes in MB, not KB)
 //   delay-ms = 4000                    (the utilities take this long on this disk)
 //   silent = yes                       (the utilities print nothing for this disk)
 //   contents = old files               (what is on the disk; "empty" once cleaned)
@@ -37,6 +42,9 @@ struct VirtualDisk {
     bool ioctlFails = false;
     std::string failCommand;
     std::string failMessage;      // "\n" in the file stands for a line break here
+    std::optional<std::uint32_t> failExitCode;  // instead of the documented code of the failure
+    std::optional<std::string> progress;        // diskpart's progress lines after a format, unindented
+    std::string sizes = "KB";                   // the unit of format.com's size lines
     int delayMs = 0;
     bool silent = false;
     std::string contents = "old files";

@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <future>
 #include <memory>
 #include <string>
 #include <vector>
@@ -215,11 +216,23 @@ TEST(FormatRequestTest, ADriveReplacedWhileTheWarningWaitsIsNotFormattedAndTheLi
     EXPECT_EQ(program.Drives(), (std::vector<std::wstring>{L"[1] - Quarrix QX7 (1TB)", L"[3] - Quarrix QX7 (1TB)"}));
 }
 
+const LCID kJapanese = MAKELCID(MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN), SORT_DEFAULT);
+
+// True when a thread of the Japanese locale writes two Japanese letters in four bytes (code
+// page 932) while the system's code page is 1252.
+bool ThreadWritesJapaneseInItsOwnCodePage() {
+    return std::async(std::launch::async, [] {
+        return ::SetThreadLocale(kJapanese) && ::GetACP() == 1252 &&
+               ::WideCharToMultiByte(CP_THREAD_ACP, 0, L"\x65E5\x672C", 2, nullptr, 0, nullptr, nullptr) == 4;
+    }).get();
+}
+
 struct RefusalCase {
     const char* name;
     std::wstring text;  // empty: no box
     void (*arrange)(RunningProgram&);
     bool foreignDisk = false;  // instead of the maker's drive: the list shows the no-drives entry
+    LCID threadLocale = 0;     // of the window's thread; 0: as the system gives it
 };
 
 void PrintTo(const RefusalCase& c, std::ostream* out) { *out << c.name; }
@@ -234,23 +247,34 @@ INSTANTIATE_TEST_SUITE_P(
         // As when every letter from D: to Z: is in use.
         RefusalCase{"EmptyLetterList", kNoFreeLetterMessage,
                     [](RunningProgram& p) { ::SendMessageW(p.Item(IDC_LETTER_LIST), CB_RESETCONTENT, 0, 0); }},
-        RefusalCase{"NtfsLabelOf33Characters", LabelProblemMessage(LabelProblem::TooLongForNtfs),
+        RefusalCase{"NtfsLabelOf33Characters", LabelProblemMessage({LabelProblem::TooLongForNtfs}),
                     [](RunningProgram& p) {
                         ASSERT_TRUE(Choose(p, {0, nullptr, L"NTFS", L"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456"}));
                     }},
-        RefusalCase{"ExfatLabelOf12Characters", LabelProblemMessage(LabelProblem::TooLongForExfat),
+        RefusalCase{"ExfatLabelOf12Characters", LabelProblemMessage({LabelProblem::TooLongForExfat}),
                     [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"exFAT", L"ABCDEFGHIJKL"})); }},
-        RefusalCase{"QuotationMarkOnNtfs", LabelProblemMessage(LabelProblem::HoldsQuotationMark),
+        RefusalCase{"QuotationMarkOnNtfs", LabelProblemMessage({LabelProblem::HoldsQuotationMark}),
                     [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"NTFS", L"My \"Files\""})); }},
-        RefusalCase{"LoneQuotationMarkOnExfat", LabelProblemMessage(LabelProblem::HoldsQuotationMark),
+        RefusalCase{"LoneQuotationMarkOnExfat", LabelProblemMessage({LabelProblem::HoldsQuotationMark}),
                     [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"exFAT", L"\""})); }},
-        RefusalCase{"LabelWithATab", LabelProblemMessage(LabelProblem::HoldsControlCharacter),
+        RefusalCase{"LabelWithATab", LabelProblemMessage({LabelProblem::HoldsControlCharacter}),
                     [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"NTFS", L"My\tFiles"})); }},
         // Japanese letters: the code page here (1252) has no such characters, only a "?" for them.
-        RefusalCase{"LabelOutsideTheCodePage", LabelProblemMessage(LabelProblem::NotInCodePage),
+        RefusalCase{"LabelOutsideTheCodePage", LabelProblemMessage({LabelProblem::NotInCodePage}),
                     [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"NTFS", L"\x65E5\x672C"})); }},
-        RefusalCase{"LabelWithABestFitLookAlike", LabelProblemMessage(LabelProblem::NotInCodePage),
+        RefusalCase{"LabelWithABestFitLookAlike", LabelProblemMessage({LabelProblem::NotInCodePage}),
                     [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"NTFS", L"Caf\x0100"})); }},
+        // Japanese formats make the thread's code page 932, which holds these letters, while the
+        // system's stays 1252: the utility would read other letters than those written.
+        RefusalCase{"LabelWhoseBytesDifferInTheSystemsCodePage", LabelProblemMessage({LabelProblem::NotInCodePage}),
+                    [](RunningProgram& p) {
+                        ASSERT_TRUE(ThreadWritesJapaneseInItsOwnCodePage()) << "no such code pages here";
+                        ASSERT_TRUE(Choose(p, {0, nullptr, L"exFAT", L"\x65E5\x672C"}));
+                    },
+                    false, kJapanese},
+        RefusalCase{"ExfatLabelWithAColon",
+                    LabelProblemMessage({LabelProblem::HoldsCharacterExfatRefuses, L':'}),
+                    [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"exFAT", L"Backup:1"})); }},
         RefusalCase{"NoDriveOnlyResetsTheProgress", L"",
                     [](RunningProgram& p) {
                         ASSERT_EQ(p.Drives(), std::vector<std::wstring>{L"No Quarrix drives found."});
@@ -264,7 +288,7 @@ TEST_P(RefusalTest, EndsWithItsMessageAndWritesOrStartsNothing) {
     foreign.path = "\\\\?\\usbstor#disk&ven_other&prod_flash&rev_1.00#000000000001&0#"
                    "{53f56307-b6bf-11d0-94f2-00a0c91efb8b}";
     TestEnvironment environment({c.foreignDisk ? foreign : QuarrixDisk(2)});
-    RunningProgram program;
+    RunningProgram program(c.threadLocale);
     ASSERT_NO_FATAL_FAILURE(c.arrange(program));
     ExpectRefusal(program, environment, c.text);
 }

@@ -32,7 +32,7 @@ VirtualDisk BystanderDisk() {
 std::string DisksText(const std::vector<VirtualDisk>& disks) { return SerializeVirtualDisks(disks); }
 
 // ---------------------------------------------------------------------------------------------
-// The utility's output decides: failure words end in an error, no keyword leaves the start text.
+// How a run ends: its exit code and failure words decide, in any language of the utility.
 
 struct OutputCase {
     const char* name;
@@ -41,6 +41,8 @@ struct OutputCase {
     const wchar_t* status;    // at the end
     bool silent = false;
     const wchar_t* productName = L"Windows 7 Professional";
+    const char* progress = nullptr;        // instead of "  100 percent completed" (UTF-8)
+    std::uint32_t failExitCode = 0;        // 0: the stand-in's documented code
 };
 
 void PrintTo(const OutputCase& c, std::ostream* out) { *out << c.name; }
@@ -56,7 +58,15 @@ INSTANTIATE_TEST_SUITE_P(
                     OutputCase{"ErrorColonAfterTheFormatCompleted", "assign",
                                "DiskPart has encountered an error: The parameter is incorrect.", kFailed},
                     OutputCase{"WindowsXpFailingFormatCom", "format.com", "", kFailed, false, kWindowsXp},
-                    OutputCase{"SilentUtility", "", "", kFormatting, true},
+                    OutputCase{"SilentUtility", "", "", kFinished, true},
+                    // Progress lines of other languages, or none: the exit code 0 tells the success.
+                    OutputCase{"JapaneseProgressLine", "", "", kFinished, false, L"Windows 7 Professional",
+                               "100% \xE5\xAE\x8C\xE4\xBA\x86\xE3\x81\x97\xE3\x81\xBE\xE3\x81\x97\xE3\x81\x9F"},
+                    OutputCase{"NoProgressLine", "", "", kFinished, false, L"Windows 7 Professional", ""},
+                    // The device is in use, said in French: no English word, only the exit code.
+                    OutputCase{"DeviceInUseInAnotherLanguage", "clean",
+                               "Le p\xC3\xA9riph\xC3\xA9rique est d\xC3\xA9j\xC3\xA0 utilis\xC3\xA9.", kFailed,
+                               false, L"Windows 7 Professional", nullptr, 0x80042413},
                     // No keyword, but the utility's exit code tells the failure.
                     OutputCase{"ArgumentsNotValid", "format",
                                "The arguments specified for this command are not valid.\n"
@@ -75,6 +85,8 @@ TEST_P(OutputTest, EndsWithItsStatusAndCleansUpWithoutAQuestion) {
     target.failCommand = c.failCommand;
     target.failMessage = c.failMessage;
     target.silent = c.silent;
+    if (c.progress) target.progress = c.progress;
+    if (c.failExitCode) target.failExitCode = c.failExitCode;
     const VirtualDisk bystander = BystanderDisk();
     TestEnvironment environment({target, bystander}, c.productName);
     RunningProgram program;
@@ -85,7 +97,7 @@ TEST_P(OutputTest, EndsWithItsStatusAndCleansUpWithoutAQuestion) {
     const std::vector<VirtualDisk> disks = environment.ReadDisks();
     ASSERT_EQ(disks.size(), 2u);
     EXPECT_EQ(DisksText({disks[1]}), DisksText({bystander}));
-    if (c.silent) {  // a silent utility still does its work
+    if (std::wstring(c.status) == kFinished) {
         EXPECT_EQ(DisksText({disks[0]}), DisksText({Formatted(target, "NTFS", "Backup", "K")}));
     } else if (std::string(c.failCommand) == "format.com") {  // the partitioning went through
         EXPECT_EQ(disks[0].letter, "K");
@@ -119,6 +131,7 @@ struct XpCase {
     int answer;
     const wchar_t* letter;
     const wchar_t* label;  // format.com gets a label with a blank quoted: /V:"My Files"
+    const char* sizes = "KB";  // the unit of format.com's size lines
 };
 
 void PrintTo(const XpCase& run, std::ostream* out) { *out << run.name; }
@@ -127,13 +140,16 @@ class WindowsXpRunTest : public testing::TestWithParam<XpCase> {};
 
 INSTANTIATE_TEST_SUITE_P(Answers, WindowsXpRunTest,
                          testing::Values(XpCase{"YesOpensTheNewDrive", IDYES, L"K:", L"Backup"},
-                                         XpCase{"NoOpensNothing", IDNO, L"M:", L"My Files"}),
+                                         // format.com's sizes in MB, as other versions print them
+                                         XpCase{"NoOpensNothing", IDNO, L"M:", L"My Files", "MB"}),
                          [](const testing::TestParamInfo<XpCase>& info) { return info.param.name; });
 
 TEST_P(WindowsXpRunTest, PartitionsFormatsWithFormatComAndAsksToOpenTheDrive) {
     const XpCase& run = GetParam();
     const wchar_t letter = run.letter[0];
-    const VirtualDisk target = QuarrixDisk(1, 1000), bystander = BystanderDisk();
+    VirtualDisk target = QuarrixDisk(1, 1000);
+    target.sizes = run.sizes;
+    const VirtualDisk bystander = BystanderDisk();
     TestEnvironment environment({target, bystander}, kWindowsXp);
     ShellObserver shell;
     RunningProgram program;

@@ -62,7 +62,8 @@ TEST(FormatRequestRulesTest, VolumeLabelCheckedForLengthInTypedCharactersAndForQ
         std::wstring label;
         const wchar_t* fileSystem;
         LabelProblem problem;
-        std::string bytes = "as typed";  // the label in the ANSI code page; ASCII labels as typed
+        wchar_t character = 0;           // the character named by the refusal
+        std::string bytes = "as typed";  // the label in the ANSI code page; one byte a character
     } cases[] = {
         {L"", L"NTFS", LabelProblem::None},
         {L"50% & more", L"NTFS", LabelProblem::None},
@@ -78,28 +79,47 @@ TEST(FormatRequestRulesTest, VolumeLabelCheckedForLengthInTypedCharactersAndForQ
         {L"Tab\there", L"NTFS", LabelProblem::HoldsControlCharacter},
         {L"Two\r\nlines", L"exFAT", LabelProblem::HoldsControlCharacter},
         {L"Del\x7F", L"NTFS", LabelProblem::HoldsControlCharacter},
+        // Controls beyond ASCII, whose bytes in a UTF-8 code page hold no byte below 0x20.
+        {L"Next\x85line", L"NTFS", LabelProblem::HoldsControlCharacter, 0, "Next\xC2\x85line"},
+        {L"Line\x2028two", L"exFAT", LabelProblem::HoldsControlCharacter, 0, "Line\xE2\x80\xA8two"},
+        {L"Para\x2029", L"NTFS", LabelProblem::HoldsControlCharacter, 0, "Para\xE2\x80\xA9"},
+        // exFAT refuses in a label what it refuses in a file name, named before the length.
+        {L"Backup:1", L"exFAT", LabelProblem::HoldsCharacterExfatRefuses, L':'},
+        {L"*/:<>?\\|", L"exFAT", LabelProblem::HoldsCharacterExfatRefuses, L'*'},
+        {L"a/b", L"exFAT", LabelProblem::HoldsCharacterExfatRefuses, L'/'},
+        {L"<x>", L"exFAT", LabelProblem::HoldsCharacterExfatRefuses, L'<'},
+        {L"x>", L"exFAT", LabelProblem::HoldsCharacterExfatRefuses, L'>'},
+        {L"Why?", L"exFAT", LabelProblem::HoldsCharacterExfatRefuses, L'?'},
+        {L"C\\D", L"exFAT", LabelProblem::HoldsCharacterExfatRefuses, L'\\'},
+        {L"Longer label | pipe", L"exFAT", LabelProblem::HoldsCharacterExfatRefuses, L'|'},
+        {L"\"Quoted\"", L"exFAT", LabelProblem::HoldsQuotationMark},
         // Lengths count typed characters, not the bytes of a double-byte code page.
-        {std::wstring(11, L'\x65E5'), L"exFAT", LabelProblem::None, std::string(22, '\x93')},
-        {std::wstring(32, L'\x65E5'), L"NTFS", LabelProblem::None, std::string(64, '\x93')},
+        {std::wstring(11, L'\x65E5'), L"exFAT", LabelProblem::None, 0, std::string(22, '\x93')},
+        {std::wstring(32, L'\x65E5'), L"NTFS", LabelProblem::None, 0, std::string(64, '\x93')},
     };
     for (const auto& c : cases) {
         const std::string bytes = c.bytes == "as typed" ? std::string(c.label.begin(), c.label.end()) : c.bytes;
-        EXPECT_EQ(CheckVolumeLabel(c.label, bytes, c.fileSystem), c.problem) << bytes << " on " << c.fileSystem;
+        const LabelCheck check = CheckVolumeLabel(c.label, bytes, c.fileSystem);
+        EXPECT_EQ(check.problem, c.problem) << bytes << " on " << c.fileSystem;
+        EXPECT_EQ(check.character, c.character) << bytes << " on " << c.fileSystem;
     }
 }
 
 TEST(FormatRequestRulesTest, LabelProblemMessageNamesTheReason) {
-    EXPECT_EQ(LabelProblemMessage(LabelProblem::None), L"");
-    const std::wstring ntfs = LabelProblemMessage(LabelProblem::TooLongForNtfs);
-    const std::wstring exfat = LabelProblemMessage(LabelProblem::TooLongForExfat);
-    const std::wstring quote = LabelProblemMessage(LabelProblem::HoldsQuotationMark);
-    const std::wstring control = LabelProblemMessage(LabelProblem::HoldsControlCharacter);
-    const std::wstring codePage = LabelProblemMessage(LabelProblem::NotInCodePage);
+    EXPECT_EQ(LabelProblemMessage({LabelProblem::None}), L"");
+    const std::wstring ntfs = LabelProblemMessage({LabelProblem::TooLongForNtfs});
+    const std::wstring exfat = LabelProblemMessage({LabelProblem::TooLongForExfat});
+    const std::wstring quote = LabelProblemMessage({LabelProblem::HoldsQuotationMark});
+    const std::wstring control = LabelProblemMessage({LabelProblem::HoldsControlCharacter});
+    const std::wstring colon = LabelProblemMessage({LabelProblem::HoldsCharacterExfatRefuses, L':'});
+    const std::wstring pipe = LabelProblemMessage({LabelProblem::HoldsCharacterExfatRefuses, L'|'});
+    const std::wstring codePage = LabelProblemMessage({LabelProblem::NotInCodePage});
     for (const auto& [message, word] : {std::pair{ntfs, L"NTFS"}, {ntfs, L"32"}, {exfat, L"exFAT"}, {exfat, L"11"},
-                                        {quote, L"\""}, {control, L"tab"}, {codePage, L"character"}}) {
-        EXPECT_NE(message.find(word), std::wstring::npos) << message;
+                                        {quote, L"\""}, {control, L"tab"}, {colon, L"exFAT"}, {colon, L"':'"},
+                                        {pipe, L"'|'"}, {codePage, L"character"}}) {
+        EXPECT_NE(message.find(word), std::wstring::npos) << testing::PrintToString(message);
     }
-    EXPECT_EQ((std::set<std::wstring>{ntfs, exfat, quote, control, codePage}).size(), 5u);
+    EXPECT_EQ((std::set<std::wstring>{ntfs, exfat, quote, control, colon, pipe, codePage}).size(), 7u);
 }
 
 }  // namespace

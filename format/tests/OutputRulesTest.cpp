@@ -6,46 +6,44 @@
 #include <string>
 
 void PrintTo(DiskpartVerdict verdict, std::ostream* out) {
-    *out << (verdict == DiskpartVerdict::None ? "None" : verdict == DiskpartVerdict::Finished ? "Finished" : "Error");
+    *out << (verdict == DiskpartVerdict::Finished ? "Finished" : "Error");
 }
 
 namespace {
 
-TEST(OutputRulesTest, DiskpartOutputJudgedByCaseSensitiveKeywordsFailureFirst) {
+TEST(OutputRulesTest, DiskpartRunFinishesOnExitCodeZeroWithoutAFailureWord) {
+    constexpr unsigned long kDeviceInUse = 0x80042413;
     const struct {
+        unsigned long exitCode;
         const wchar_t* output;
         DiskpartVerdict verdict;
+        bool started = true;
     } cases[] = {
-        {L"", DiskpartVerdict::None},
-        {L"DiskPart successfully assigned the drive letter or mount point.\r\n", DiskpartVerdict::None},
-        {L"  100 percent completed\r\n\r\nDiskPart successfully formatted the volume.\r\n",
+        {0, L"  100 percent completed\r\n\r\nDiskPart successfully formatted the volume.\r\n",
          DiskpartVerdict::Finished},
-        {L"DiskPart has encountered an error: Access is denied.\r\n", DiskpartVerdict::Error},
-        {L"The disk is busy, try again!\r\n", DiskpartVerdict::Error},
-        {L"DiskPart was unable to create the partition.\r\n", DiskpartVerdict::Error},
-        {L"  100 percent completed\r\nVirtual Disk Service error:\r\nThe volume is too big.",
-         DiskpartVerdict::Error},
-        {L"  100 percent completed\r\nDiskPart was unable to assign", DiskpartVerdict::Error},
-        {L"  100 percent completed, then unable.", DiskpartVerdict::Finished},
-        {L"DiskPart has encountered an Error: Access is denied.", DiskpartVerdict::None},
-        {L"DiskPart has encountered an error.", DiskpartVerdict::None},
-        {L"Try again!", DiskpartVerdict::None},
-        {L"please try again", DiskpartVerdict::None},
-        {L"unable to continue", DiskpartVerdict::None},
-        {L"100 percent completed", DiskpartVerdict::None},
-        {L"  100% completed", DiskpartVerdict::None},
-        {L"  1000 percent", DiskpartVerdict::None},
+        // Translated progress lines, or none at all: the exit code tells.
+        {0, L"  100% \x5B8C\x4E86\x3057\x307E\x3057\x305F\r\n", DiskpartVerdict::Finished},
+        {0, L"  Percentuale completata: 100\r\n", DiskpartVerdict::Finished},
+        {0, L"DiskPart a format\x00E9 le volume.\r\n", DiskpartVerdict::Finished},
+        {0, L"", DiskpartVerdict::Finished},
+        // Failure words count whatever the exit code, anywhere in the text, case-sensitive.
+        {0, L"DiskPart has encountered an error: Access is denied.\r\n", DiskpartVerdict::Error},
+        {0, L"The disk is busy, try again!\r\n", DiskpartVerdict::Error},
+        {0, L"  100 percent completed\r\nDiskPart was unable to assign", DiskpartVerdict::Error},
+        {0, L"error: at the very start", DiskpartVerdict::Error},
+        {0, L"DiskPart has encountered an Error: Access is denied.", DiskpartVerdict::Finished},
+        {0, L"Try again! Unable to go on, then unable.", DiskpartVerdict::Finished},
+        // Any exit code but 0 is an error, with or without English words.
+        {kDeviceInUse, L"Fehler des Dienstes f\x00FCr virtuelle Datentr\x00E4ger.", DiskpartVerdict::Error},
+        {0x80070005, L"  100 percent completed\r\n", DiskpartVerdict::Error},
+        {5, L"The arguments specified for this command are not valid.", DiskpartVerdict::Error},
+        {1, L"", DiskpartVerdict::Error},
+        // A utility that did not start has printed nothing and finished nothing.
+        {0, L"", DiskpartVerdict::Error, false},
     };
-    for (const auto& c : cases) EXPECT_EQ(ClassifyDiskpartOutput(c.output), c.verdict) << c.output;
-}
-
-TEST(OutputRulesTest, FormatOutputSucceedsOnlyWithBlankedKilobyteUnit) {
-    EXPECT_TRUE(FormatOutputSucceeded(L"   1048576 KB total disk space.\r\n   1048512 KB are available.\r\n"));
-    EXPECT_FALSE(FormatOutputSucceeded(L""));
-    EXPECT_FALSE(FormatOutputSucceeded(L"The type of the file system is RAW.\r\nAccess denied.\r\n"));
-    EXPECT_FALSE(FormatOutputSucceeded(L"   1048576 kb total disk space."));
-    EXPECT_FALSE(FormatOutputSucceeded(L"   1048576KB total disk space."));
-    EXPECT_FALSE(FormatOutputSucceeded(L"   1048576 KB\r\n"));
+    for (const auto& c : cases)
+        EXPECT_EQ(ClassifyDiskpartOutput(c.started, c.exitCode, c.output), c.verdict)
+            << std::hex << c.exitCode << " " << testing::PrintToString(std::wstring(c.output));
 }
 
 TEST(OutputRulesTest, CleanupTakesTheNamesThatBeginWithDiskpartInAnyCase) {

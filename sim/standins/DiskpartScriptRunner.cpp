@@ -78,6 +78,7 @@ std::optional<FormatArguments> ParseFormatLine(const std::string& line) {
 
 struct CommandOutcome {
     std::vector<std::string> lines;
+    bool failed = false;
     int exitCode = kDiskpartExitSucceeded;
     bool changed = false;
     int delayMs = 0;
@@ -86,6 +87,7 @@ struct CommandOutcome {
 CommandOutcome Failure(int exitCode, const std::string& message) {
     CommandOutcome outcome;
     outcome.lines = SplitMessageLines(message);
+    outcome.failed = true;
     outcome.exitCode = exitCode;
     return outcome;
 }
@@ -124,8 +126,8 @@ private:
     }
 
     CommandOutcome FailedOnDisk(VirtualDisk& disk) {
-        CommandOutcome outcome =
-            Failure(kDiskpartExitServiceError, disk.failMessage.empty() ? kDefaultFailMessage : disk.failMessage);
+        CommandOutcome outcome = Failure(disk.failExitCode ? static_cast<int>(*disk.failExitCode) : kDiskpartExitServiceError,
+                                         disk.failMessage.empty() ? kDefaultFailMessage : disk.failMessage);
         outcome.delayMs = disk.delayMs / commandCount_;
         return outcome;
     }
@@ -178,7 +180,16 @@ private:
         if (disk->failCommand == "format") return FailedOnDisk(*disk);
         disk->fileSystem = arguments->fileSystem;
         disk->label = arguments->label;
-        return Done(*disk, {"  100 percent completed", "", "DiskPart successfully formatted the volume."}, true);
+        std::vector<std::string> lines;
+        if (!disk->progress) {
+            lines = {"  100 percent completed", ""};
+        } else if (!disk->progress->empty()) {
+            // Progress lines in another language, indented as the utility indents them.
+            for (const std::string& line : SplitMessageLines(*disk->progress)) lines.push_back("  " + line);
+            lines.push_back("");
+        }
+        lines.push_back("DiskPart successfully formatted the volume.");
+        return Done(*disk, std::move(lines), true);
     }
 
     CommandOutcome Assign(const std::string& line) {
@@ -268,7 +279,7 @@ DiskpartRun RunDiskpartScript(const std::string& scriptText, std::vector<Virtual
             run.exitCode = kDiskpartExitServiceError;
             return run;
         }
-        if (outcome.exitCode != kDiskpartExitSucceeded) {
+        if (outcome.failed) {
             run.exitCode = outcome.exitCode;
             return run;
         }

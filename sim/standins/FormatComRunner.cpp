@@ -32,9 +32,11 @@ FormatComRun RunFormatCom(const FormatComInvocation& invocation, std::vector<Vir
         disk->label = invocation.label;
         run.disksChanged = true;
 
-        const std::int64_t totalKb = disk->length / 1024;
+        // Sizes in KB, or in MB as other versions and languages give them.
+        const std::int64_t unit = disk->sizes == "MB" ? 1024 * 1024 : 1024;
+        const std::int64_t total = disk->length / unit;
         // The file system's own structures take a little of the space.
-        const std::int64_t availableKb = totalKb > 0 ? totalKb - 1 - totalKb / 1000 : 0;
+        const std::int64_t available = total > 0 ? total - 1 - total / 1000 : 0;
         run.output = {
             kFormatComHeader,
             "The type of the file system is " + oldFileSystem + ".",
@@ -42,8 +44,8 @@ FormatComRun RunFormatCom(const FormatComInvocation& invocation, std::vector<Vir
             "QuickFormatting " + std::to_string(disk->length / (1024 * 1024)) + "M",
             "Creating file system structures.",
             "Format complete.",
-            "     " + std::to_string(totalKb) + " KB total disk space.",
-            "     " + std::to_string(availableKb) + " KB are available.",
+            "     " + std::to_string(total) + " " + disk->sizes + " total disk space.",
+            "     " + std::to_string(available) + " " + disk->sizes + " are available.",
         };
     }
     if (silent) run.output.clear();

@@ -182,6 +182,29 @@ TEST(RunDiskpartScript, ScriptsChangeTheSelectedDiskAsAskedOrStopAtTheFailingCom
     }
 }
 
+TEST(RunDiskpartScript, ADiskCanHaveProgressLinesOfAnotherLanguageAndAnExitCodeOfItsOwnForItsFailure) {
+    std::vector<VirtualDisk> disks = TestDisks();
+    disks[1].progress = "100% \xE5\xAE\x8C\xE4\xBA\x86\nnext";
+    DiskpartRun run = RunDiskpartScript(Script(kFullScriptDisk1), disks);
+    EXPECT_EQ(run.exitCode, kDiskpartExitSucceeded);
+    EXPECT_EQ(Lines(run.output.begin() + 8, run.output.begin() + 12),
+              (Lines{"  100% \xE5\xAE\x8C\xE4\xBA\x86", "  next", "", "DiskPart successfully formatted the volume."}));
+    disks[1].progress = "";
+    run = RunDiskpartScript(Script(kFullScriptDisk1), disks);
+    EXPECT_EQ(run.output.at(8), "DiskPart successfully formatted the volume.");
+    EXPECT_EQ(State(run.disks.at(1)), kFormatted + std::string("F"));
+
+    // 0x80042413: the device is in use. Even a code of 0 stops the run at the failing command.
+    disks[1].failCommand = "clean";
+    for (std::uint32_t code : {0x80042413u, 0u}) {
+        disks[1].failExitCode = code;
+        run = RunDiskpartScript(Script(kFullScriptDisk1), disks);
+        EXPECT_EQ(static_cast<std::uint32_t>(run.exitCode), code);
+        EXPECT_EQ(Lines(run.output.end() - 3, run.output.end()), Concat(kWriteProtected, {""}));
+        EXPECT_EQ(State(run.disks.at(1)), kUntouched);
+    }
+}
+
 TEST(RunDiskpartScript, LinesMustEndWithCarriageReturnAndLineFeed) {
     const std::vector<VirtualDisk> before = TestDisks();
     for (const char* script : {"select disk 1\nclean\n", "select disk 1\r\nclean", "select disk 1\rclean\r\n"}) {
@@ -234,6 +257,10 @@ std::vector<VirtualDisk> FormatComDisks() {
 const Lines kFormatComDone = {kFormatComHeader, "The type of the file system is RAW.", "The new file system is NTFS.",
                               "QuickFormatting 953869M", "Creating file system structures.", "Format complete.",
                               "     976762584 KB total disk space.", "     975785821 KB are available."};
+const Lines kFormatComDoneInMb = {kFormatComHeader, "The type of the file system is RAW.",
+                                  "The new file system is NTFS.", "QuickFormatting 953869M",
+                                  "Creating file system structures.", "Format complete.",
+                                  "     953869 MB total disk space.", "     952915 MB are available."};
 
 TEST(RunFormatCom, FormatsTheDiskWithThatLetterOrFailsWithoutSizes) {
     const struct {
@@ -242,7 +269,9 @@ TEST(RunFormatCom, FormatsTheDiskWithThatLetterOrFailsWithoutSizes) {
         const char* failMessage;
         bool openFails;
         Lines output;
+        std::string sizes = "KB";
     } cases[] = {
+        {{"E", "Backup"}, "", "", false, kFormatComDoneInMb, "MB"},
         {{"E", "Backup"}, "format", "", false, kFormatComDone},  // DiskPart's fail-command does not matter
         {{"e", ""}, "", "", false, kFormatComDone},
         {{"G", "Backup"}, "", "", false, {kFormatComHeader, kDriveDoesNotExist}},
@@ -252,16 +281,17 @@ TEST(RunFormatCom, FormatsTheDiskWithThatLetterOrFailsWithoutSizes) {
         {{"E", "Backup"}, "", "", true, {kFormatComHeader, kCannotOpenVolume, kFormatFailed}},
     };
     for (const auto& c : cases) {
-        const bool succeeds = c.output == kFormatComDone;
+        const bool succeeds = c.output.size() == kFormatComDone.size();
         std::vector<VirtualDisk> before = FormatComDisks();
         before[1].failCommand = c.failCommand;
         before[1].failMessage = c.failMessage;
         before[1].openFails = c.openFails;
+        before[1].sizes = c.sizes;
         const FormatComRun run = RunFormatCom(c.invocation, before);
         EXPECT_EQ(run.exitCode, succeeds ? kFormatComExitSucceeded : kFormatComExitFatal) << c.output.back();
         EXPECT_EQ(run.disksChanged, succeeds) << c.output.back();
         EXPECT_EQ(run.output, c.output);
-        EXPECT_EQ(Holds(run.output, " KB "), succeeds) << c.output.back();
+        EXPECT_EQ(Holds(run.output, (" " + c.sizes + " ").c_str()), succeeds) << c.output.back();
         const std::string formatted = "NTFS|" + c.invocation.label;
         EXPECT_EQ(State(run.disks.at(1)), "primary|old files|" + (succeeds ? formatted : "RAW|QX7") + "|E");
         ExpectOthersUntouched(before, run.disks, 1);

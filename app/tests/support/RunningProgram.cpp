@@ -33,11 +33,14 @@ BOOL CALLBACK CollectPopUp(HWND window, LPARAM data) {
 
 }  // namespace
 
-RunningProgram::RunningProgram() {
+RunningProgram::RunningProgram(LCID threadLocale) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&controls);
     app_.m_pMainWnd = &dialog_;
-    runner_ = new ModalDialogRunner([this] { return dialog_.DoModal(); });
+    runner_ = new ModalDialogRunner([this, threadLocale] {
+        if (threadLocale != 0) ::SetThreadLocale(threadLocale);
+        return dialog_.DoModal();
+    });
 }
 
 RunningProgram::~RunningProgram() {

@@ -13,7 +13,9 @@
 
 class RunningProgram {
 public:
-    RunningProgram();
+    // `threadLocale`, when not 0, is the locale of the window's thread, whose ANSI code page the
+    // program writes its script in.
+    explicit RunningProgram(LCID threadLocale = 0);
     ~RunningProgram();
 
     HWND Window() const { return runner_->Window(); }
