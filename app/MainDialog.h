@@ -81,12 +81,12 @@ private:
     void ProbeEnvironment();
     void ReadFormatRequest();
     [[nodiscard]] bool RefuseUnsafeRequest();
-    // Writes the script and hands it back held open for reading only; 1 after telling the user
-    // that it could not be written.
-    [[nodiscard]] int WriteDiskpartScript(HeldScript& script);
+    // Pins the temporary folder, writes the script there and hands both back, the script held
+    // open for reading only; 1 after telling the user that it could not be written.
+    [[nodiscard]] int WriteDiskpartScript(PinnedFolder& folder, HeldScript& script);
     // True when a fresh enumeration still finds the chosen drive behind the chosen disk number.
     [[nodiscard]] bool ChosenDriveStillAttached(const std::wstring& interfacePath) const;
-    void StartFormatWorker(HeldScript script);
+    void StartFormatWorker(PinnedFolder folder, HeldScript script);
 
     // The interface paths of the listed drives; each drive entry's item data is its index here.
     std::vector<std::wstring> m_listedDrivePaths;

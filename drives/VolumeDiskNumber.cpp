@@ -1,5 +1,6 @@
 // The disk behind a drive letter, on the real system: the volume is opened without asking for
-// any access to its data and asked for its device number.
+// any access to its data and asked for its device number, which names a disk only when the
+// device is a disk (a CD drive or a virtual device counts its own numbers).
 #include <windows.h>
 #include <winioctl.h>
 
@@ -14,7 +15,7 @@ std::optional<std::uint32_t> DiskNumberOfVolume(wchar_t driveLetter) {
     DWORD returned = 0;
     if (!::DeviceIoControl(handle.get(), IOCTL_STORAGE_GET_DEVICE_NUMBER, nullptr, 0, &number, sizeof(number),
                            &returned, nullptr) ||
-        returned < sizeof(number))
+        returned < sizeof(number) || number.DeviceType != FILE_DEVICE_DISK)
         return std::nullopt;
     return number.DeviceNumber;
 }

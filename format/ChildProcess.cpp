@@ -18,6 +18,8 @@ CapturedOutput RunCommandAndCapture(const std::wstring& programPath, const std::
     CHandle readEnd;
     CHandle writeEnd;
     if (!::CreatePipe(readEnd.put(), writeEnd.put(), &inheritable, 0)) return output;
+    // The read end stays with this process: a child holding it could read its own output away.
+    if (!::SetHandleInformation(readEnd.get(), HANDLE_FLAG_INHERIT, 0)) return output;
 
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);

@@ -1,5 +1,5 @@
-// Writes the partitioning script of the current format job into the temporary directory and
-// keeps it held until the run is over.
+// Writes the partitioning script of the current format job into the temporary directory, which
+// it resolves and holds for the run, and keeps the script held until the utility has run.
 #include "app/MainDialog.h"
 #include "format/AnsiText.h"
 #include "format/EnvironmentRules.h"
@@ -11,19 +11,21 @@ constexpr wchar_t kScriptNotCreatedMessage[] = L"There was an error creating dis
 
 }  // namespace
 
-int CQuarrix_Disk_FormatterDlg::WriteDiskpartScript(HeldScript& script) {
+int CQuarrix_Disk_FormatterDlg::WriteDiskpartScript(PinnedFolder& folder, HeldScript& script) {
     // The label was found exact in the code page before; the other values are plain ASCII.
     const std::optional<std::string> label = ToThreadAnsiExactly(m_volumeLabel);
+    std::optional<PinnedFolder> pinned = label ? PinTemporaryFolder(m_tempPath) : std::nullopt;
     std::optional<HeldScript> written;
-    if (label) {
+    if (pinned) {
         const std::string text = BuildDiskpartScript(ToThreadAnsi(m_diskNumber), ToThreadAnsi(m_fileSystem), *label,
                                                      ToThreadAnsi(m_driveLetter), IsWindowsXp(m_osProductName));
-        written = WriteAndHoldScript(DiskpartScriptPath(m_tempPath, m_diskNumber), WithCrLfLineEnds(text));
+        written = WriteAndHoldScript(*pinned, DiskpartScriptPath(std::wstring(), m_diskNumber), WithCrLfLineEnds(text));
     }
     if (!written) {
         MessageBox(kScriptNotCreatedMessage, nullptr, MB_OK);
         return 1;
     }
+    folder = std::move(*pinned);
     script = std::move(*written);
     return 0;
 }

@@ -18,8 +18,10 @@ void CQuarrix_Disk_FormatterDlg::OnStartFormat() {
     const std::wstring chosenPath = SelectedDrivePath();
 
     if (RefuseUnsafeRequest()) return;
+    // The script goes before the folder that holds it: declared after it.
+    PinnedFolder folder;
     HeldScript script;
-    if (WriteDiskpartScript(script) == 1) return;
+    if (WriteDiskpartScript(folder, script) == 1) return;
 
     if (IsEnterpriseEntry(m_driveEntry)) MessageBox(kEnterpriseWarning, nullptr, MB_OK);
 
@@ -32,8 +34,8 @@ void CQuarrix_Disk_FormatterDlg::OnStartFormat() {
         return;
     }
 
-    m_commandLine = BuildDiskpartCommandLine(m_tempPath, m_diskNumber);
-    StartFormatWorker(std::move(script));
+    m_commandLine = BuildDiskpartCommandLine(folder.Path(), m_diskNumber);
+    StartFormatWorker(std::move(folder), std::move(script));
 }
 
 void CQuarrix_Disk_FormatterDlg::ReadFormatRequest() {
@@ -74,8 +76,8 @@ bool CQuarrix_Disk_FormatterDlg::ChosenDriveStillAttached(const std::wstring& in
     return present && ChosenDriveStillPresent(*present, m_diskNumber, interfacePath, m_driveEntry);
 }
 
-void CQuarrix_Disk_FormatterDlg::StartFormatWorker(HeldScript script) {
-    auto* parameter = new FormatThreadParam{this, std::move(script)};
+void CQuarrix_Disk_FormatterDlg::StartFormatWorker(PinnedFolder folder, HeldScript script) {
+    auto* parameter = new FormatThreadParam{this, std::move(folder), std::move(script)};
     // Closing the window is held back, and the button disabled, until the worker reports its
     // end; both before the thread starts, which may finish before this handler returns.
     HoldCloseRequests(kCloseDuringRunMessage);

@@ -21,16 +21,16 @@ void RestoreControls(CQuarrix_Disk_FormatterDlg& dialog) {
     dialog.m_startButton.EnableWindow(TRUE);
 }
 
-UINT ErrorEnd(CQuarrix_Disk_FormatterDlg& dialog) {
+UINT ErrorEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder) {
     dialog.m_warningText.SetWindowText(kStatusError);
-    DeleteScriptFiles(dialog.m_tempPath);
+    DeleteScriptFiles(folder);
     RestoreControls(dialog);
     return 1;
 }
 
-UINT NormalEnd(CQuarrix_Disk_FormatterDlg& dialog, bool windowsXp) {
+UINT NormalEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder, bool windowsXp) {
     RestoreControls(dialog);
-    DeleteScriptFiles(dialog.m_tempPath);
+    DeleteScriptFiles(folder);
     if (windowsXp && AfxMessageBox(BuildOpenDriveQuestion(dialog.m_driveLetter), MB_YESNO, 0) == IDYES) {
         ::ShellExecuteW(nullptr, L"open", DriveRootPath(dialog.m_driveLetter).c_str(), nullptr, nullptr,
                         SW_SHOWNORMAL);
@@ -64,20 +64,20 @@ UINT RunFormat(FormatThreadParam& record) {
     record.script.Release();
     if (ClassifyDiskpartOutput(partitioning.started, partitioning.exitCode, partitioning.text) ==
         DiskpartVerdict::Error)
-        return ErrorEnd(dialog);
+        return ErrorEnd(dialog, record.folder);
 
     if (windowsXp) {
         // The partitioning only made the volume: format.com formats it before anything is called done.
         const std::wstring formatCommand = BuildXpFormatCommand(dialog.m_driveLetter, dialog.m_volumeLabel);
         dialog.m_warningText.SetWindowText(kStatusFormatting);
-        if (!LetterBelongsToTheDisk(dialog)) return ErrorEnd(dialog);
+        if (!LetterBelongsToTheDisk(dialog)) return ErrorEnd(dialog, record.folder);
         const CapturedOutput formatting = RunCommandAndCapture(utilities + L"format.com", formatCommand);
         // format.com tells its outcome by its exit code alone; its size lines differ between versions.
-        if (!formatting.started || formatting.exitCode != 0) return ErrorEnd(dialog);
+        if (!formatting.started || formatting.exitCode != 0) return ErrorEnd(dialog, record.folder);
     }
     dialog.m_warningText.SetWindowText(kStatusFinished);
 
-    return NormalEnd(dialog, windowsXp);
+    return NormalEnd(dialog, record.folder, windowsXp);
 }
 
 }  // namespace

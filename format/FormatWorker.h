@@ -8,9 +8,11 @@
 class CQuarrix_Disk_FormatterDlg;
 
 // Handed to the worker when it starts; from then on the worker owns and releases it, and with
-// it the partitioning script, held unchangeable until the utility has run.
+// it the temporary folder, held until the clean-up has run, and the partitioning script in it,
+// held unchangeable until the utility has run (declared after the folder, so it goes first).
 struct FormatThreadParam {
     CQuarrix_Disk_FormatterDlg* dialog;
+    PinnedFolder folder;
     HeldScript script;
 };
 

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "format/OutputRules.h"
+#include "format/ScriptRules.h"
+#include "framework/SystemFunction.h"
 
 namespace {
 
@@ -32,6 +34,25 @@ bool HoldsExactly(HANDLE file, const std::string& expected) {
     }
     read.resize(total);
     return read == expected;
+}
+
+// GetFinalPathNameByHandleW, looked up at run time: Windows XP lacks it.
+using FinalPathFunction = DWORD(WINAPI*)(HANDLE, LPWSTR, DWORD, DWORD);
+
+FinalPathFunction FindFinalPathFunction() {
+    return FindSystemFunction<FinalPathFunction>(L"kernel32.dll", "GetFinalPathNameByHandleW");
+}
+
+// The handle's final path in its "\\?\" form, links resolved; empty when it cannot be had.
+std::wstring FinalPathOf(FinalPathFunction finalPath, HANDLE handle) {
+    std::wstring path(MAX_PATH, L'\0');
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const DWORD length = finalPath(handle, path.data(), DWORD(path.size()), 0);
+        if (length == 0) return std::wstring();
+        if (length < path.size()) return path.substr(0, length);
+        path.assign(length + 1, L'\0');
+    }
+    return std::wstring();
 }
 
 class FindHandle {
@@ -72,7 +93,23 @@ void HeldScript::Discard() {
     path_.clear();
 }
 
-std::optional<HeldScript> WriteAndHoldScript(const std::wstring& path, const std::string& bytes) {
+std::optional<PinnedFolder> PinTemporaryFolder(const std::wstring& tempPath) {
+    const FinalPathFunction finalPath = FindFinalPathFunction();
+    if (!finalPath) return PinnedFolder(tempPath, CHandle());
+    // The folder itself, not a link on the way: without FILE_FLAG_OPEN_REPARSE_POINT the system
+    // follows every link. Not shared for deleting, so it cannot be renamed while held.
+    CHandle folder(::CreateFileW(tempPath.c_str(), FILE_LIST_DIRECTORY | FILE_TRAVERSE | SYNCHRONIZE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+                                 nullptr));
+    if (!folder) return std::nullopt;
+    const std::optional<std::wstring> path = LocalFolderOfFinalPath(FinalPathOf(finalPath, folder.get()));
+    if (!path) return std::nullopt;
+    return PinnedFolder(*path, std::move(folder));
+}
+
+std::optional<HeldScript> WriteAndHoldScript(const PinnedFolder& folder, const std::wstring& name,
+                                             const std::string& bytes) {
+    const std::wstring path = folder.Path() + name;
     ::DeleteFileW(path.c_str());
     CHandle written(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     // The name is taken (a file that could not be removed, or a link): nothing is written through it.
@@ -90,17 +127,20 @@ std::optional<HeldScript> WriteAndHoldScript(const std::wstring& path, const std
         return std::nullopt;
     }
     HeldScript script(path, std::move(held));
-    if (!HoldsExactly(script.handle(), bytes)) return std::nullopt;  // discarded on the way out
+    // The file held must be the one in the pinned folder, under the name the utility is given.
+    if (folder.IsHeld() && FinalPathOf(FindFinalPathFunction(), script.handle()) != L"\\\\?\\" + path)
+        return std::nullopt;  // discarded on the way out
+    if (!HoldsExactly(script.handle(), bytes)) return std::nullopt;
     return script;
 }
 
-void DeleteScriptFiles(const std::wstring& tempPath) {
+void DeleteScriptFiles(const PinnedFolder& folder) {
     WIN32_FIND_DATAW found{};
-    FindHandle search(::FindFirstFileW(ScriptCleanupPattern(tempPath).c_str(), &found));
+    FindHandle search(::FindFirstFileW(ScriptCleanupPattern(folder.Path()).c_str(), &found));
     if (!search.valid()) return;
     do {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
         if (!IsScriptFileName(found.cFileName)) continue;
-        ::DeleteFileW((tempPath + found.cFileName).c_str());
+        ::DeleteFileW((folder.Path() + found.cFileName).c_str());
     } while (::FindNextFileW(search.get(), &found));
 }

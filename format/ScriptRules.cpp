@@ -15,6 +15,18 @@ std::wstring DiskpartScriptPath(const std::wstring& tempPath, const std::wstring
     return tempPath + L"diskpart" + diskNumber;
 }
 
+std::optional<std::wstring> LocalFolderOfFinalPath(const std::wstring& finalPath) {
+    static constexpr wchar_t kPrefix[] = L"\\\\?\\";
+    constexpr std::size_t kPrefixLength = sizeof(kPrefix) / sizeof(kPrefix[0]) - 1;
+    if (finalPath.compare(0, kPrefixLength, kPrefix) != 0) return std::nullopt;
+    std::wstring folder = finalPath.substr(kPrefixLength);
+    const bool driveLetter = folder.size() >= 3 && ((folder[0] >= L'A' && folder[0] <= L'Z') ||
+                                                    (folder[0] >= L'a' && folder[0] <= L'z'));
+    if (!driveLetter || folder[1] != L':' || folder[2] != L'\\') return std::nullopt;
+    if (folder.back() != L'\\') folder += L'\\';
+    return folder;
+}
+
 std::string BuildDiskpartScript(const std::string& diskNumber, const std::string& fileSystem,
                                 const std::string& label, const std::string& driveLetter, bool windowsXp) {
     std::string script;

@@ -1,10 +1,16 @@
 // The partitioning script and where it is written. Pure rules: no Windows header.
 #pragma once
 
+#include <optional>
 #include <string>
 
 // temp path + "diskpart" + disk number, e.g. C:\Temp\diskpart2.
 std::wstring DiskpartScriptPath(const std::wstring& tempPath, const std::wstring& diskNumber);
+
+// The folder that a final path from the system names ("\\?\C:\Users\Joe\Temp"), as a path
+// ending in a backslash ("C:\Users\Joe\Temp\"); nothing unless it is a folder on a local
+// drive: a network folder ("\\?\UNC\server\share") or a volume without a letter is refused.
+std::optional<std::wstring> LocalFolderOfFinalPath(const std::wstring& finalPath);
 
 // The script's lines, each ended by a line feed, built from values already in the ANSI code
 // page the file is written in:

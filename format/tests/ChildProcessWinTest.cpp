@@ -188,10 +188,33 @@ TEST(RunCommandAndCaptureTest, ChildInheritsTheInheritableHandles) {
     EXPECT_EQ(output.text, Widen(marker));
 }
 
-TEST(RunCommandAndCaptureTest, ChildGetsStandardHandlesAndNoOtherStartupFlag) {
-    const CapturedOutput output = Capture(ChildCommand(L"startup"));
+// Keeps the test's own standard handles (pipes, under ctest) from its children while it lives,
+// so that a pipe a child holds besides its own output came from the runner.
+class OwnStandardHandlesNotInherited {
+public:
+    OwnStandardHandlesNotInherited() {
+        for (int i = 0; i < 3; ++i) {
+            ::GetHandleInformation(handles_[i], &flags_[i]);
+            ::SetHandleInformation(handles_[i], HANDLE_FLAG_INHERIT, 0);
+        }
+    }
+    ~OwnStandardHandlesNotInherited() {
+        for (int i = 0; i < 3; ++i) ::SetHandleInformation(handles_[i], HANDLE_FLAG_INHERIT, flags_[i]);
+    }
+
+private:
+    const HANDLE handles_[3] = {::GetStdHandle(STD_INPUT_HANDLE), ::GetStdHandle(STD_OUTPUT_HANDLE),
+                                ::GetStdHandle(STD_ERROR_HANDLE)};
+    DWORD flags_[3] = {};
+};
+
+TEST(RunCommandAndCaptureTest, ChildGetsStandardHandlesAndNoOtherStartupFlagAndNotTheReadEnd) {
+    OwnStandardHandlesNotInherited own;
+    const CapturedOutput output = Capture(ChildCommand(L"startup pipes"));
     EXPECT_TRUE(output.started);
     EXPECT_EQ(output.text.substr(0, output.text.find(L' ')), L"flags=100");  // STARTF_USESTDHANDLES
+    // The write end is its standard output and error; the read end stays with the runner.
+    EXPECT_EQ(output.text.substr(output.text.rfind(L' ')), L" pipes=0");
 }
 
 // Starts a command line with a pipe as its standard output and error and the given creation

@@ -61,4 +61,31 @@ TEST(ScriptRulesTest, QuoteIfHoldsBlankQuotesOnlyTextWithABlank) {
     for (const auto& c : cases) EXPECT_EQ(QuoteIfHoldsBlank(c.text), c.quoted) << c.text;
 }
 
+TEST(ScriptRulesTest, OnlyAFolderOnALocalDriveIsTakenFromAFinalPath) {
+    const struct {
+        const wchar_t* finalPath;
+        const wchar_t* folder;  // nullptr: refused
+    } cases[] = {
+        {L"\\\\?\\C:\\Users\\Joe Bloggs\\AppData\\Local\\Temp", L"C:\\Users\\Joe Bloggs\\AppData\\Local\\Temp\\"},
+        {L"\\\\?\\d:\\", L"d:\\"},
+        {L"\\\\?\\T:\\Temp\\", L"T:\\Temp\\"},
+        {L"\\\\?\\UNC\\server\\share\\Temp", nullptr},
+        {L"\\\\?\\Volume{0b1c2d3e-0000-0000-0000-100000000000}\\Temp", nullptr},
+        {L"\\\\?\\C:", nullptr},
+        {L"\\\\?\\1:\\Temp", nullptr},
+        {L"C:\\Temp", nullptr},
+        {L"\\\\server\\share\\Temp", nullptr},
+        {L"\\\\.\\C:\\Temp", nullptr},
+        {L"", nullptr},
+    };
+    for (const auto& c : cases) {
+        const std::optional<std::wstring> folder = LocalFolderOfFinalPath(c.finalPath);
+        if (c.folder) {
+            EXPECT_EQ(folder, std::optional<std::wstring>(c.folder)) << testing::PrintToString(c.finalPath);
+        } else {
+            EXPECT_FALSE(folder) << testing::PrintToString(c.finalPath);
+        }
+    }
+}
+
 }  // namespace

@@ -6,6 +6,8 @@
 //   sleep:<ms>     wait that long
 //   startup        write "flags=<hex> " (its startup-information flags), then "console-window" or
 //                  "no-console-window"
+//   pipes          write " pipes=<n>": how many pipe handles it holds besides its standard output
+//                  and standard error
 //   inherited:<h>  write the text at the start of the file mapping whose inherited handle has
 //                  the number h (hexadecimal), or "not-inherited"
 //   self           write the full path of this program (ASCII)
@@ -91,6 +93,15 @@ bool CarryOut(const wchar_t* argument) {
         char flags[32];
         std::snprintf(flags, sizeof(flags), "flags=%lx ", static_cast<unsigned long>(startup.dwFlags));
         return Write(STD_OUTPUT_HANDLE, flags + std::string(::GetConsoleWindow() ? "" : "no-") + "console-window");
+    }
+    if (std::wcscmp(argument, L"pipes") == 0) {
+        const HANDLE standard[] = {::GetStdHandle(STD_OUTPUT_HANDLE), ::GetStdHandle(STD_ERROR_HANDLE)};
+        int pipes = 0;
+        for (uintptr_t value = 4; value < 0x4000; value += 4) {
+            const HANDLE handle = HANDLE(value);
+            if (handle != standard[0] && handle != standard[1] && ::GetFileType(handle) == FILE_TYPE_PIPE) ++pipes;
+        }
+        return Write(STD_OUTPUT_HANDLE, " pipes=" + std::to_string(pipes));
     }
     if (std::wcscmp(argument, L"self") == 0) {
         wchar_t path[MAX_PATH];
