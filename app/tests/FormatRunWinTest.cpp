@@ -257,6 +257,127 @@ TEST_P(TemporaryFolderTest, RunsAndTheCleanUpDeletesOnlyItsScripts) {
     for (const std::wstring& path : outside) EXPECT_TRUE(FileExists(path)) << Narrow(path);
 }
 
+// A directory symbolic link made and re-pointed from outside (Wine cannot make one itself); a
+// Windows program sees it as a reparse point that leads to its target.
+class FolderLink {
+public:
+    FolderLink(std::wstring path, const std::wstring& target) : path_(std::move(path)) { PointAt(target); }
+    FolderLink(const FolderLink&) = delete;
+    FolderLink& operator=(const FolderLink&) = delete;
+    ~FolderLink() { RunUnixTool(L"Z:\\bin\\rm", L"rm -f " + Quoted(UnixPath(path_))); }
+
+    // The link's path, ending in a backslash.
+    std::wstring Path() const { return path_ + L"\\"; }
+    bool IsReparsePoint() const {
+        const DWORD attributes = ::GetFileAttributesW(path_.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+    }
+    // Points the link at `target` (a folder path ending in a backslash) and waits until it leads
+    // there: the tool's exit code cannot be read.
+    testing::AssertionResult PointAt(const std::wstring& target) {
+        RunUnixTool(L"Z:\\bin\\ln", L"ln -sfn " + Quoted(UnixPath(target.substr(0, target.size() - 1))) + L" " +
+                                           Quoted(UnixPath(path_)));
+        if (WaitUntil([&] { return LeadsTo(target); }, 5000)) return testing::AssertionSuccess();
+        return testing::AssertionFailure() << "the link does not lead to " << Narrow(target);
+    }
+
+private:
+    static std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
+    static std::wstring UnixPath(const std::wstring& path) {
+        using UnixFileName = char*(CDECL*)(const wchar_t*);
+        const auto unixFileName = reinterpret_cast<UnixFileName>(
+            reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+        char* name = unixFileName ? unixFileName(path.c_str()) : nullptr;
+        if (!name) return std::wstring();
+        const std::string unix(name);
+        ::HeapFree(::GetProcessHeap(), 0, name);
+        return std::wstring(unix.begin(), unix.end());
+    }
+    static void RunUnixTool(const wchar_t* program, std::wstring commandLine) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        PROCESS_INFORMATION process{};
+        if (!::CreateProcessW(program, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                              &process))
+            return;
+        ::WaitForSingleObject(process.hProcess, 5000);
+        ::CloseHandle(process.hThread);
+        ::CloseHandle(process.hProcess);
+    }
+    bool LeadsTo(const std::wstring& target) const {
+        HANDLE folder = ::CreateFileW(path_.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (folder == INVALID_HANDLE_VALUE) return false;
+        wchar_t final[MAX_PATH] = {};
+        const DWORD length = ::GetFinalPathNameByHandleW(folder, final, MAX_PATH, 0);
+        ::CloseHandle(folder);
+        return length > 0 && length < MAX_PATH && std::wstring(final) + L"\\" == L"\\\\?\\" + target;
+    }
+
+    std::wstring path_;
+};
+
+// The temporary folder reached through a link that another program of the user re-points
+// while the program runs: the run keeps to the folder the link led to when it began.
+enum class Repointed { Never, WhileTheWarningWaits, DuringTheRun };
+
+struct LinkCase {
+    const char* name;
+    Repointed when;
+};
+
+void PrintTo(const LinkCase& c, std::ostream* out) { *out << c.name; }
+
+class TemporaryFolderLinkTest : public testing::TestWithParam<LinkCase> {};
+
+INSTANTIATE_TEST_SUITE_P(Links, TemporaryFolderLinkTest,
+                         testing::Values(LinkCase{"Kept", Repointed::Never},
+                                         LinkCase{"RepointedWhileTheWarningWaits", Repointed::WhileTheWarningWaits},
+                                         LinkCase{"RepointedDuringTheRun", Repointed::DuringTheRun}),
+                         [](const testing::TestParamInfo<LinkCase>& info) { return std::string(info.param.name); });
+
+TEST_P(TemporaryFolderLinkTest, TheRunKeepsToTheRealFolderItFoundFirst) {
+    const Repointed when = GetParam().when;
+    // The Enterprise drive's warning waits for the user; the other run is slow enough to re-point meanwhile.
+    const VirtualDisk target = when == Repointed::WhileTheWarningWaits
+                                   ? QuarrixDisk(3, 0, "Quarrix KORVAN USB Device")
+                                   : QuarrixDisk(3, when == Repointed::DuringTheRun ? 3000 : 0);
+    const VirtualDisk bystander = BystanderDisk();
+    TestEnvironment environment({target, bystander});
+    const std::wstring real = environment.TempPath();
+    // Another folder with a script of its own for the same disk number, which would wipe the bystander.
+    ScopedFolder other(L"quarrix-other");
+    const std::string otherScript = "select disk 2\r\nclean\r\ncreate partition primary\r\nassign letter=Q\r\n";
+    ASSERT_TRUE(ReplaceWholeFile(other.Path() + L"diskpart3", otherScript));
+    ASSERT_TRUE(ReplaceWholeFile(other.Path() + L"diskpart-notes.txt", "probe\r\n"));
+    FolderLink link(real.substr(0, real.size() - 1) + L"-link", real);
+    ASSERT_TRUE(link.IsReparsePoint()) << "no link was made";
+    ScopedEnvironmentVariable tmp(L"TMP", link.Path()), temp(L"TEMP", link.Path());
+
+    RunningProgram program;
+    ASSERT_EQ(program.Dialog().m_tempPath, link.Path());
+    ASSERT_TRUE(Choose(program, {3, L"K:", L"NTFS", L"Backup"}));
+    StartFormatPress press(program);
+    if (when == Repointed::WhileTheWarningWaits) {
+        HWND warning = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
+        ASSERT_NE(warning, nullptr) << "no warning";
+        ASSERT_TRUE(link.PointAt(other.Path()));
+        PressButton(warning, IDOK);
+    }
+    ASSERT_TRUE(press.HandlerReturned(kBoxTimeoutMs)) << WindowState(program);
+    if (when == Repointed::DuringTheRun) {
+        ASSERT_TRUE(WaitForWindowState(program, RunShown(kFormatting)));
+        ASSERT_TRUE(link.PointAt(other.Path()));
+    }
+
+    EXPECT_TRUE(RunEndsWith(program, environment, kFinished));
+    // The script was written, run and deleted in the real folder, by its own path.
+    EXPECT_EQ(program.Dialog().m_commandLine, L"diskpart.exe /s " + real + L"diskpart3");
+    EXPECT_EQ(DisksText(environment.ReadDisks()), DisksText({Formatted(target, "NTFS", "Backup", "K"), bystander}));
+    EXPECT_EQ(ReadFileBytes(other.Path() + L"diskpart3"), otherScript);
+    EXPECT_TRUE(FileExists(other.Path() + L"diskpart-notes.txt"));
+}
+
 TEST(FormatRunTest, ClosingAndDeviceChangesDuringARunLeaveItAsStartedAndClosingWorksAfterIt) {
     const VirtualDisk target = QuarrixDisk(1, 6000), bystander = BystanderDisk();
     TestEnvironment environment({target, bystander});
