@@ -1,6 +1,7 @@
-// Format runs from end to end in the real main window: how the utility's output ends a run, a
-// missing utility, Windows XP mode with its question, a temporary folder with a blank, closing
-// and device changes during a run, and responsiveness. (Runs that succeed are checked with their
+// Format runs from end to end in the real main window: how the utility's exit code and output
+// end a run, a missing utility, Windows XP mode with its question, a temporary folder with a
+// blank or reached through a link that is re-pointed, closing and device changes during a run,
+// and responsiveness. (Runs that succeed are checked with their
 // scripts in FormatRequestWinTest.) The stand-in diskpart.exe and format.com beside this test
 // work on the test's own virtual disks.
 #include <gtest/gtest.h>
