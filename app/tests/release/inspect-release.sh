@@ -6,12 +6,11 @@
 #
 # Usage: inspect-release.sh <Quarrix_Disk_Formatter.exe>
 # Tools: $OBJDUMP (default i686-w64-mingw32-objdump), $PYTHON (default python3).
-# What Windows XP SP3 exports: $XP_EXPORTS (default ../shared/xp-exports beside the project).
+# What Windows XP SP3 exports: the lists in xp-exports/ beside this script.
 set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../../.." && pwd)
-xp_exports=${XP_EXPORTS:-$root/../shared/xp-exports}
+xp_exports=$here/xp-exports
 objdump=${OBJDUMP:-i686-w64-mingw32-objdump}
 python=${PYTHON:-python3}
 exe=${1:-}
@@ -198,7 +197,7 @@ xp_lacks() {
 }
 
 if [[ ! -f $xp_exports/kernel32-all.txt ]]; then
-  fail "the lists of what Windows XP SP3 exports are missing at $xp_exports (the project's shared folder beside the clone, or \$XP_EXPORTS)"
+  fail "the lists of what Windows XP SP3 exports are missing at $xp_exports"
 else
   imports=$(values import)
   if [[ -z $imports ]]; then
