@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the four outputs: the native tests of the pure rules, the 32-bit release program,
 # the 64-bit test build (program, simulator, stand-in utilities, Windows tests) and the same
-# test build for 32 bits, which is built and never run: it catches what compiles for x86_64 only.
+# test build for 32 bits, whose tests also start the release program.
 #
 # Usage: scripts/build.sh              everything
 #        scripts/build.sh release      only the 32-bit release program (build/release)
