@@ -30,7 +30,7 @@ configure() {
       rm -rf "$folder"
     fi
   fi
-  cmake -S . -B "$folder" -DCMAKE_TOOLCHAIN_FILE="$toolchain" "$@" >/dev/null
+  cmake -S . -B "$folder" --no-warn-unused-cli -DCMAKE_TOOLCHAIN_FILE="$toolchain" "$@" >/dev/null
 }
 
 if [[ $what == all || $what == release ]]; then
