@@ -5,16 +5,20 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 export QUARRIX_WINEPREFIX="${QUARRIX_WINEPREFIX:-$HOME/.quarrix-wine64}"
 xvfb_pid=""
 # step WHAT COMMAND...: runs a set-up command quietly; when it fails, says what failed and shows
-# the end of its output, and stops.
+# the end of its output, and stops. The output goes to a file, not a pipe, so that a program the
+# command leaves running cannot keep the step waiting.
 step() {
-  local what=$1 output status=0
+  local what=$1 log status=0
   shift
-  output=$("$@" 2>&1) || status=$?
+  log=$(mktemp)
+  "$@" >"$log" 2>&1 || status=$?
   if ((status != 0)); then
     echo "with-display: $what failed (exit status $status):" >&2
-    tail -n 20 <<<"$output" >&2
+    tail -n 20 "$log" >&2
+    rm -f "$log"
     exit 1
   fi
+  rm -f "$log"
 }
 cleanup() {
   WINEPREFIX="$QUARRIX_WINEPREFIX" /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
@@ -44,4 +48,9 @@ step "letting Wine manage its windows itself (reg add)" \
   /v Managed /d N /f
 # Keep one wineserver for the whole run instead of starting one per program.
 WINEPREFIX="$QUARRIX_WINEPREFIX" /usr/lib/wine/wineserver -p >/dev/null 2>&1 || true
+# Start Wine's own processes (services, the desktop) now. Started by the first i686 test, they
+# would keep that test's output open after it ended, and ctest would wait for them until its
+# time-out.
+step "starting Wine's services (wineboot)" \
+  env WINEPREFIX="$QUARRIX_WINEPREFIX" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" /usr/lib/wine/wine64 wineboot
 "$@"
