@@ -49,7 +49,8 @@ if [[ $what == all || $what == simulator ]]; then
 fi
 
 if [[ $what == all ]]; then
-  configure build/win32-tests cmake/toolchain-mingw-i686-posix.cmake -DCMAKE_BUILD_TYPE=Release
+  configure build/win32-tests cmake/toolchain-mingw-i686-posix.cmake -DCMAKE_BUILD_TYPE=Release \
+            -DQUARRIX_RELEASE_EXE="$root/build/release/bin/Quarrix_Disk_Formatter.exe"
   cmake --build build/win32-tests -j"$jobs"
 
   cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Release \
