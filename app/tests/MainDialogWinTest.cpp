@@ -15,6 +15,33 @@ BOOL CALLBACK FindProductLine(HWND child, LPARAM found) {
     return TRUE;
 }
 
+// Every icon of the dialog is drawn at the system's icon size, which grows with the display's
+// DPI (an icon marked SS_REALSIZEIMAGE keeps the size of its first image), and its control is
+// as large as the icon.
+void ExpectEveryIconWholeAtItsSize(HWND dialog) {
+    int icons = 0;
+    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (!SameClass(ClassOf(child), L"Static") || (StyleOf(child) & SS_TYPEMASK) != SS_ICON) continue;
+        ++icons;
+        SCOPED_TRACE(::GetDlgCtrlID(child));
+        ICONINFO info{};
+        ASSERT_TRUE(::GetIconInfo(reinterpret_cast<HICON>(::SendMessageW(child, STM_GETICON, 0, 0)), &info));
+        BITMAP image{};
+        ::GetObjectW(info.hbmColor, sizeof(image), &image);
+        ::DeleteObject(info.hbmColor);
+        ::DeleteObject(info.hbmMask);
+        if (!(StyleOf(child) & SS_REALSIZEIMAGE)) {
+            EXPECT_EQ(image.bmWidth, ::GetSystemMetrics(SM_CXICON));
+            EXPECT_EQ(image.bmHeight, ::GetSystemMetrics(SM_CYICON));
+        }
+        RECT window{};
+        ::GetWindowRect(child, &window);
+        EXPECT_GE(window.right - window.left, image.bmWidth);
+        EXPECT_GE(window.bottom - window.top, image.bmHeight);
+    }
+    EXPECT_GT(icons, 0);
+}
+
 class MainDialogTest : public ::testing::Test {
 protected:
     TestEnvironment environment{{MakerDisk(1, "Quarrix QX7 USB Device", 1000204886016)}};
@@ -58,6 +85,7 @@ TEST_F(MainDialogTest, EveryControlOfTheTemplateStandsInOrderWithItsIdClassTextA
         child = ::GetWindow(child, GW_HWNDNEXT);
     }
     EXPECT_EQ(child, nullptr) << "more controls than the template holds";
+    ExpectEveryIconWholeAtItsSize(program.Window());
 }
 
 // The width the text takes in the control's own font.
@@ -171,6 +199,7 @@ void ExpectAboutBoxOpensFrom(RunningProgram& program, void (*open)(HWND)) {
     bool productLine = false;
     ::EnumChildWindows(about, &FindProductLine, reinterpret_cast<LPARAM>(&productLine));
     EXPECT_TRUE(productLine);
+    ExpectEveryIconWholeAtItsSize(about);
 
     PressButton(about, IDOK);
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(about); }, 5000));
