@@ -10,7 +10,7 @@ function(quarrix_native_test name)
 endfunction()
 
 # quarrix_windows_test(NAME SOURCES... LIBS ...): a GoogleTest program built for Windows and
-# run under wine64 (through the toolchain's emulator) inside the virtual display.
+# run under Wine (through the toolchain's emulator) inside the virtual display.
 function(quarrix_windows_test name)
   if(NOT QUARRIX_WINDOWS_TESTS)
     return()

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the 32-bit release program and packs it for download:
-#   dist/Quarrix_Disk_Formatter-<version>.zip  the program, README.txt and BUILDINFO.txt
-#   dist/SHA256SUMS                            the checksums of the zip and of the program
+# Installs what is missing, builds the 32-bit release program from an empty build folder,
+# inspects it (app/tests/release/inspect-release.sh) and packs it for download:
+#   dist/Quarrix_Disk_Formatter-<version>.zip  the program, README.txt and BUILDINFO.txt (which
+#                                              holds the program's own SHA-256 checksum)
+#   dist/SHA256SUMS                            the checksums of the files beside it in dist/,
+#                                              so that "sha256sum -c SHA256SUMS" passes there
 # The same commit gives the same bytes from any folder at any time: the program is linked
 # without a time stamp and compiled without folder names (the release flags in CMakeLists.txt),
 # and the zip's entries have a fixed order, the commit's date and fixed attributes.
@@ -9,11 +12,18 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 scripts/setup.sh
+# Nothing of an earlier build goes into the package.
+rm -rf build/release
 scripts/build.sh release
 
 version=$(cat build/release/version.txt)
 exe=build/release/bin/Quarrix_Disk_Formatter.exe
 zip=Quarrix_Disk_Formatter-$version.zip
+if ! inspection=$(app/tests/release/inspect-release.sh "$exe" 2>&1); then
+  echo "package: the release program fails its inspection, nothing was packed:" >&2
+  grep -E '^FAIL:|passed, .* failed$' <<<"$inspection" >&2
+  exit 1
+fi
 commit=$(git rev-parse HEAD)
 [[ -z $(git status --porcelain) ]] || commit="$commit, with uncommitted changes"
 commit_time=$(git log -1 --format=%ct)
@@ -25,6 +35,9 @@ first_line() { "$@" 2>&1 | head -n 1; }
 buildinfo=$(cat <<INFO
 Quarrix Disk Formatter $version
 Built by scripts/package.sh from commit $commit.
+
+SHA-256 of Quarrix_Disk_Formatter.exe:
+  $(sha256sum "$exe" | cut -d' ' -f1)
 
 Debian packages:
   g++-mingw-w64-i686-win32 $(package_version g++-mingw-w64-i686-win32)
@@ -82,9 +95,6 @@ with zipfile.ZipFile(out, "w") as archive:
         archive.writestr(info, data, compresslevel=9)
 PYTHON
 
-{
-  (cd dist && sha256sum "$zip")
-  (cd "$(dirname "$exe")" && sha256sum "$(basename "$exe")")
-} >dist/SHA256SUMS
+(cd dist && sha256sum "$zip" >SHA256SUMS)
 echo "Package: $root/dist/$zip"
 cat dist/SHA256SUMS

@@ -2,55 +2,44 @@
 // its colours, the system menu, the About box, the web link and closing.
 #include <gtest/gtest.h>
 
-#include <cwctype>
-
 #include "app/AboutDialog.h"
+#include "app/tests/support/MainWindowControls.h"
 #include "app/tests/support/RunningProgram.h"
 #include "app/tests/support/ShellObserver.h"
 #include "app/tests/support/TestEnvironment.h"
 
 namespace {
 
-struct ExpectedControl {
-    int id;
-    const wchar_t* className;
-    const wchar_t* text;
-    LONG style;
-    LONG exStyle;
-    RECT dialogUnits;  // left, top, width, height
-};
-
-// Template order, which is also the order of the child windows.
-const ExpectedControl kMainControls[] = {
-    {IDC_START_FORMAT, L"Button", L"Start Format", 0x50010000, 0, {56, 77, 100, 14}},
-    {IDC_DRIVE_LIST, L"ComboBox", nullptr, 0x50010503, 0, {40, 24, 192, 50}},
-    {IDC_LABEL_EDIT, L"Edit", L"Quarrix", 0x50810080, 0, {40, 53, 131, 14}},
-    {IDC_LETTER_LIST, L"ComboBox", nullptr, 0x50210503, 0, {189, 52, 43, 50}},
-    {IDC_PROGRESS, L"msctls_progress32", nullptr, 0x40000009, 0, {49, 79, 113, 10}},
-    {-1, L"Static", L"Select Quarrix Drive:", 0x50020000, 0x20, {41, 12, 80, 8}},
-    {-1, L"Static", L"Drive Label:", 0x50020000, 0, {41, 42, 39, 8}},
-    {-1, L"Static", L"Drive Letter:", 0x50020000, 0, {190, 41, 42, 8}},
-    {IDC_WARNING_TEXT, L"Static", L"Warning: This program will delete all your data stored on the Quarrix drive!",
-     0x50020001, 0, {14, 97, 253, 8}},
-    {IDC_WEB_LINK, L"Static", L"www.quarrix.example", 0x50020100, 0, {181, 11, 88, 8}},
-    {-1, L"Static", L"", 0x50000010, 0, {7, 7, 266, 1}},
-    {-1, L"Static", L"", 0x50000010, 0, {7, 110, 266, 1}},
-    {IDC_LOGO_ICON, L"Static", nullptr, 0x50001103, 0, {11, 15, 20, 20}},
-    {IDC_SEARCH_ICON, L"Static", nullptr, 0x50000903, 0x20, {241, 24, 20, 20}},
-    {IDC_FILE_SYSTEM_LIST, L"ComboBox", nullptr, 0x50210403, 0, {189, 77, 43, 50}},
-    {-1, L"Static", L"Filesystem:", 0x50020000, 0, {189, 67, 37, 8}},
-};
-
-bool SameClass(const std::wstring& a, const std::wstring& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::towlower(a[i]) != std::towlower(b[i])) return false;
-    return true;
-}
-
 BOOL CALLBACK FindProductLine(HWND child, LPARAM found) {
     if (TextOf(child) == L"Quarrix Disk Formatter, v1.34 Beta") *reinterpret_cast<bool*>(found) = true;
     return TRUE;
+}
+
+// Every icon of the dialog is drawn at the system's icon size, which grows with the display's
+// DPI (an icon marked SS_REALSIZEIMAGE keeps the size of its first image), and its control is
+// as large as the icon.
+void ExpectEveryIconWholeAtItsSize(HWND dialog) {
+    int icons = 0;
+    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (!SameClass(ClassOf(child), L"Static") || (StyleOf(child) & SS_TYPEMASK) != SS_ICON) continue;
+        ++icons;
+        SCOPED_TRACE(::GetDlgCtrlID(child));
+        ICONINFO info{};
+        ASSERT_TRUE(::GetIconInfo(reinterpret_cast<HICON>(::SendMessageW(child, STM_GETICON, 0, 0)), &info));
+        BITMAP image{};
+        ::GetObjectW(info.hbmColor, sizeof(image), &image);
+        ::DeleteObject(info.hbmColor);
+        ::DeleteObject(info.hbmMask);
+        if (!(StyleOf(child) & SS_REALSIZEIMAGE)) {
+            EXPECT_EQ(image.bmWidth, ::GetSystemMetrics(SM_CXICON));
+            EXPECT_EQ(image.bmHeight, ::GetSystemMetrics(SM_CYICON));
+        }
+        RECT window{};
+        ::GetWindowRect(child, &window);
+        EXPECT_GE(window.right - window.left, image.bmWidth);
+        EXPECT_GE(window.bottom - window.top, image.bmHeight);
+    }
+    EXPECT_GT(icons, 0);
 }
 
 class MainDialogTest : public ::testing::Test {
@@ -96,6 +85,7 @@ TEST_F(MainDialogTest, EveryControlOfTheTemplateStandsInOrderWithItsIdClassTextA
         child = ::GetWindow(child, GW_HWNDNEXT);
     }
     EXPECT_EQ(child, nullptr) << "more controls than the template holds";
+    ExpectEveryIconWholeAtItsSize(program.Window());
 }
 
 // The width the text takes in the control's own font.
@@ -209,6 +199,7 @@ void ExpectAboutBoxOpensFrom(RunningProgram& program, void (*open)(HWND)) {
     bool productLine = false;
     ::EnumChildWindows(about, &FindProductLine, reinterpret_cast<LPARAM>(&productLine));
     EXPECT_TRUE(productLine);
+    ExpectEveryIconWholeAtItsSize(about);
 
     PressButton(about, IDOK);
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(about); }, 5000));

@@ -6,12 +6,11 @@
 #
 # Usage: inspect-release.sh <Quarrix_Disk_Formatter.exe>
 # Tools: $OBJDUMP (default i686-w64-mingw32-objdump), $PYTHON (default python3).
-# What Windows XP SP3 exports: $XP_EXPORTS (default ../shared/xp-exports beside the project).
+# What Windows XP SP3 exports: the lists in xp-exports/ beside this script.
 set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../../.." && pwd)
-xp_exports=${XP_EXPORTS:-$root/../shared/xp-exports}
+xp_exports=$here/xp-exports
 objdump=${OBJDUMP:-i686-w64-mingw32-objdump}
 python=${PYTHON:-python3}
 exe=${1:-}
@@ -198,7 +197,7 @@ xp_lacks() {
 }
 
 if [[ ! -f $xp_exports/kernel32-all.txt ]]; then
-  fail "the lists of what Windows XP SP3 exports are missing at $xp_exports (the project's shared folder beside the clone, or \$XP_EXPORTS)"
+  fail "the lists of what Windows XP SP3 exports are missing at $xp_exports"
 else
   imports=$(values import)
   if [[ -z $imports ]]; then
@@ -239,6 +238,19 @@ expect $cc.processorArchitecture x86 "manifest common controls processorArchitec
 expect $cc.publicKeyToken 6595b64144ccf1df "manifest common controls publicKeyToken"
 expect $cc.language '*' "manifest common controls language"
 expect $cc.type win32 "manifest common controls type"
+# Sharp text on scaled displays (Windows 8.1 and later stretch a program that does not say it
+# is DPI-aware), and the systems the program is known to run on.
+expect manifest.dpiAware true "manifest dpiAware (asm.v3 application, 2005 WindowsSettings)"
+want_os=$(printf '%s\n' \
+  "{e2011457-1546-43c5-a5fe-008deee3d3f0}" "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}" \
+  "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}" "{1f676c76-80e1-4239-95bb-83d0f6d0da78}" \
+  "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}" | sort)
+found_os=$(values manifest.supportedOS | sort)
+if [[ $found_os == "$want_os" ]]; then
+  pass "manifest supportedOS: Vista, 7, 8, 8.1 and 10/11"
+else
+  fail "manifest supportedOS is [$(paste -sd' ' <<<"$found_os")], expected [$(paste -sd' ' <<<"$want_os")]"
+fi
 
 # Version record.
 expect_resource $RT_VERSION 1 "version record (id 1)"

@@ -39,6 +39,28 @@ for a in "dist/Quarrix_Disk_Formatter-$version.zip" dist/SHA256SUMS build/releas
     failed=1
   fi
 done
+# A user checks the download in the folder it was saved to: SHA256SUMS must name exactly the
+# files beside it, and the program's own checksum travels inside the zip.
+listed=$(awk '{print $2}' "$one/dist/SHA256SUMS" | sed 's/^\*//' | sort)
+beside=$(cd "$one/dist" && ls | grep -vx SHA256SUMS | sort)
+if [[ $listed != "$beside" ]]; then
+  echo "FAIL: SHA256SUMS lists [$(echo $listed)], dist/ holds [$(echo $beside)] beside it"
+  failed=1
+elif ! check=$(cd "$one/dist" && sha256sum -c SHA256SUMS 2>&1); then
+  echo "FAIL: sha256sum -c SHA256SUMS fails in dist/: $check"
+  failed=1
+else
+  echo "ok:   sha256sum -c SHA256SUMS passes in dist/ and checks every file there"
+fi
+program_sum=$(sha256sum "$one/build/release/bin/Quarrix_Disk_Formatter.exe" | cut -d' ' -f1)
+buildinfo=$(python3 -c 'import sys, zipfile; print(zipfile.ZipFile(sys.argv[1]).read("BUILDINFO.txt").decode())' \
+            "$one/dist/Quarrix_Disk_Formatter-$version.zip" 2>&1)
+if grep -q "$program_sum" <<<"$buildinfo"; then
+  echo "ok:   BUILDINFO.txt holds the program's SHA-256"
+else
+  echo "FAIL: BUILDINFO.txt in the zip does not hold the program's SHA-256 $program_sum"
+  failed=1
+fi
 for b in "${builds[@]}"; do
   if grep -qaF "$work/$b" "$work/$b/build/release/bin/Quarrix_Disk_Formatter.exe"; then
     echo "FAIL: the program of the clone $b holds its folder $work/$b"

@@ -21,7 +21,8 @@ its resource directory:
   version.string.<table>.<key>=<text>          the string tables
   version.translation=<lang>/<codepage>        each translation pair, as 4-digit hex
   manifest.<path>=<value>                      attributes of the manifest's elements of
-                                               interest (see read_manifest)
+                                               interest, its dpiAware text and each
+                                               supportedOS Id (see read_manifest)
   string.<id>=<text>                           the string-table entries
   error=<why>                                  the file cannot be read as a PE image
 
@@ -258,9 +259,14 @@ def version_facts(d, emit):
                         emit("version.translation", "%04x/%04x" % (lang, cp))
 
 
+ASM_V3 = "{urn:schemas-microsoft-com:asm.v3}"
+WINDOWS_SETTINGS = "{http://schemas.microsoft.com/SMI/2005/WindowsSettings}"
+COMPATIBILITY = "{urn:schemas-microsoft-com:compatibility.v1}"
+
+
 def read_manifest(text, emit):
     """Attributes of the program's identity, the requested execution level and every
-    dependent assembly (keyed by its name)."""
+    dependent assembly (keyed by its name); the DPI awareness and the supported systems."""
     root = ET.fromstring(text)
 
     def local(tag):
@@ -281,6 +287,12 @@ def read_manifest(text, emit):
                     name = ident.attrib.get("name", "?")
                     for a, v in sorted(ident.attrib.items()):
                         emit("manifest.dependency.%s.%s" % (name, a), v)
+    # Windows reads these two only by their namespace-qualified names: a dpiAware or a
+    # supportedOS in another namespace or place is ignored, so it is not reported either.
+    for el in root.findall("%sapplication/%swindowsSettings/%sdpiAware" % (ASM_V3, ASM_V3, WINDOWS_SETTINGS)):
+        emit("manifest.dpiAware", (el.text or "").strip())
+    for el in root.findall("%scompatibility/%sapplication/%ssupportedOS" % ((COMPATIBILITY,) * 3)):
+        emit("manifest.supportedOS", el.attrib.get("Id", ""))
 
 
 def main():
