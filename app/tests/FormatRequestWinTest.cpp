@@ -203,6 +203,8 @@ TEST(FormatRequestTest, ADriveReplacedWhileTheWarningWaitsIsNotFormattedAndTheLi
     const std::vector<VirtualDisk> replaced = {QuarrixDisk(1), other};
     environment.WriteDisks(replaced);
     PressButton(warning, IDOK);
+    // The warning goes first, or it would be found again as the next box.
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(warning); }, kBoxTimeoutMs));
 
     HWND box = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
     ASSERT_NE(box, nullptr) << "no message";
