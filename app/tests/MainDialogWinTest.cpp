@@ -53,11 +53,7 @@ TEST_F(MainDialogTest, EveryControlOfTheTemplateStandsInOrderWithItsIdClassTextA
     for (const ExpectedControl& expected : kMainControls) {
         ASSERT_NE(child, nullptr);
         SCOPED_TRACE(expected.text ? expected.text : expected.className);
-        EXPECT_EQ(LOWORD(::GetDlgCtrlID(child)), LOWORD(expected.id));
-        EXPECT_TRUE(SameClass(ClassOf(child), expected.className)) << ClassOf(child);
-        if (expected.text) {
-            EXPECT_EQ(TextOf(child), expected.text);
-        }
+        ExpectIdClassAndText(child, expected);
         // Every template bit must be there, except those the system moves elsewhere: a combo box
         // hands its scroll bar to its list, and a dialog draws an edit's border as a client edge.
         const LONG style = StyleOf(child);

@@ -104,11 +104,7 @@ TEST(ReleaseProgramTest, ShowsItsSixteenControlsNoDriveEntryAndItsAboutBox) {
     for (const ExpectedControl& expected : kMainControls) {
         ASSERT_NE(child, nullptr);
         SCOPED_TRACE(expected.text ? expected.text : expected.className);
-        EXPECT_EQ(LOWORD(::GetDlgCtrlID(child)), LOWORD(expected.id));
-        EXPECT_TRUE(SameClass(ClassOf(child), expected.className)) << ClassOf(child);
-        if (expected.text) {
-            EXPECT_EQ(TextOf(child), expected.text);
-        }
+        ExpectIdClassAndText(child, expected);
         EXPECT_EQ(bool(::IsWindowVisible(child)), bool(expected.style & WS_VISIBLE));
         child = ::GetWindow(child, GW_HWNDNEXT);
     }

@@ -2,12 +2,14 @@
 // the test of the shipped program both compare the window with this table.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cwctype>
 #include <string>
 
 #include "app/resource.h"
+#include "framework/tests/support/WindowProbe.h"
 
 struct ExpectedControl {
     int id;
@@ -45,4 +47,13 @@ inline bool SameClass(const std::wstring& a, const std::wstring& b) {
     for (size_t i = 0; i < a.size(); ++i)
         if (std::towlower(a[i]) != std::towlower(b[i])) return false;
     return true;
+}
+
+// The child window has the table's id, class and (where the table gives one) text.
+inline void ExpectIdClassAndText(HWND child, const ExpectedControl& expected) {
+    EXPECT_EQ(LOWORD(::GetDlgCtrlID(child)), LOWORD(expected.id));
+    EXPECT_TRUE(SameClass(ClassOf(child), expected.className)) << ClassOf(child);
+    if (expected.text) {
+        EXPECT_EQ(TextOf(child), expected.text);
+    }
 }
