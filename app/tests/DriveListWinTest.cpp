@@ -7,6 +7,7 @@
 
 #include "app/tests/support/RunningProgram.h"
 #include "app/tests/support/TestEnvironment.h"
+#include "app/tests/support/WindowTexts.h"
 #include "drives/LetterRules.h"
 
 namespace {
@@ -71,8 +72,8 @@ TEST(DriveList, FriendlyNamesWithoutAKnownModelAreShownUnchanged) {
 TEST(DriveList, NoDriveShowsTheNoDriveEntryDisabledAndLeavesTheLetterListEmpty) {
     TestEnvironment environment({});
     RunningProgram program;
-    EXPECT_EQ(program.Drives(), Entries{L"No Quarrix drives found."});
-    EXPECT_EQ(program.SelectedDrive(), L"No Quarrix drives found.");
+    EXPECT_EQ(program.Drives(), Entries{kNoDrivesText});
+    EXPECT_EQ(program.SelectedDrive(), kNoDrivesText);
     EXPECT_FALSE(::IsWindowEnabled(program.Item(IDC_DRIVE_LIST)));
     EXPECT_EQ(program.FileSystems(), kFileSystems);
     EXPECT_EQ(program.SelectedFileSystem(), L"NTFS");
@@ -116,7 +117,7 @@ TEST(DriveList, TheListFollowsDrivesArrivingAndLeaving) {
 
     environment.WriteDisks({});
     program.SendDeviceChange(0x8004);  // removal complete
-    EXPECT_EQ(program.Drives(), Entries{L"No Quarrix drives found."});
+    EXPECT_EQ(program.Drives(), Entries{kNoDrivesText});
     EXPECT_FALSE(::IsWindowEnabled(program.Item(IDC_DRIVE_LIST)));
     // Without a drive the letter list keeps what it held.
     EXPECT_EQ(program.Letters(), letters);
@@ -159,7 +160,7 @@ TEST(DriveList, TheMagnifyingGlassDropsTheListOpenAlsoWithoutADrive) {
     PostClick(program.Window(), IDC_SEARCH_ICON);
     EXPECT_TRUE(WaitUntil([&] { return ::SendMessageW(program.Item(IDC_DRIVE_LIST), CB_GETDROPPEDSTATE, 0, 0) != 0; },
                           5000));
-    EXPECT_EQ(program.Drives(), Entries{L"No Quarrix drives found."});
+    EXPECT_EQ(program.Drives(), Entries{kNoDrivesText});
 }
 
 std::vector<VirtualDisk> EightDrives() {

@@ -279,7 +279,7 @@ INSTANTIATE_TEST_SUITE_P(
                     [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"exFAT", L"Backup:1"})); }},
         RefusalCase{"NoDriveOnlyResetsTheProgress", L"",
                     [](RunningProgram& p) {
-                        ASSERT_EQ(p.Drives(), std::vector<std::wstring>{L"No Quarrix drives found."});
+                        ASSERT_EQ(p.Drives(), std::vector<std::wstring>{kNoDrivesText});
                     },
                     true}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.name); });

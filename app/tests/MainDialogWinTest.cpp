@@ -7,6 +7,7 @@
 #include "app/tests/support/RunningProgram.h"
 #include "app/tests/support/ShellObserver.h"
 #include "app/tests/support/TestEnvironment.h"
+#include "app/tests/support/WindowTexts.h"
 
 namespace {
 
@@ -118,7 +119,7 @@ TEST_F(MainDialogTest, EveryTextAndStatusFitsItsControlUnclipped) {
 
 TEST_F(MainDialogTest, OpensWithTitleDefaultLabelHiddenMarqueeAndFocusOnStartFormat) {
     RunningProgram program;
-    EXPECT_EQ(TextOf(program.Window()), L"Quarrix Disk Formatter v1.34 Beta");
+    EXPECT_EQ(TextOf(program.Window()), kMainWindowTitle);
     EXPECT_EQ(TextOf(program.Item(IDC_LABEL_EDIT)), L"Quarrix");
     EXPECT_FALSE(program.ProgressShown());
     EXPECT_TRUE(program.StartButtonShown());
@@ -175,7 +176,7 @@ void ExpectAboutBoxOpensFrom(RunningProgram& program, void (*open)(HWND)) {
     open(program.Window());
     HWND about = nullptr;
     ASSERT_TRUE(WaitUntil([&] {
-        about = ::FindWindowW(L"#32770", L"About Quarrix Disk Formatter v1.34 Beta");
+        about = ::FindWindowW(L"#32770", kAboutWindowTitle);
         return about && ::IsWindowVisible(about);
     }, 5000));
     EXPECT_EQ(TextOf(::GetDlgItem(about, IDC_ABOUT_LINK)), L"www.quarrix.example");

@@ -14,10 +14,6 @@
 
 namespace {
 
-constexpr wchar_t kMainTitle[] = L"Quarrix Disk Formatter v1.34 Beta";
-constexpr wchar_t kAboutTitle[] = L"About Quarrix Disk Formatter v1.34 Beta";
-constexpr wchar_t kNoDrives[] = L"No Quarrix drives found.";
-
 struct WindowSearch {
     DWORD processId;
     const wchar_t* title;
@@ -65,7 +61,7 @@ public:
         }
         // Filled: the window is shown and the drive scan has put its entry into the drive list.
         const bool filled = WaitUntil([&] {
-            window_ = FindDialogOfProcess(process_.dwProcessId, kMainTitle);
+            window_ = FindDialogOfProcess(process_.dwProcessId, kMainWindowTitle);
             return window_ && ::SendMessageW(Item(IDC_DRIVE_LIST), CB_GETCOUNT, 0, 0) > 0;
         }, 30000);
         startToFilledMs_ = ::GetTickCount() - start;
@@ -110,12 +106,12 @@ TEST(ReleaseProgramTest, ShowsItsSixteenControlsNoDriveEntryAndItsAboutBox) {
     }
     EXPECT_EQ(child, nullptr) << "more controls than the template holds";
 
-    EXPECT_EQ(ComboEntries(program.Item(IDC_DRIVE_LIST)), std::vector<std::wstring>{kNoDrives});
+    EXPECT_EQ(ComboEntries(program.Item(IDC_DRIVE_LIST)), std::vector<std::wstring>{kNoDrivesText});
     EXPECT_TRUE(::IsWindowEnabled(program.Item(IDC_FILE_SYSTEM_LIST)));
 
     ::PostMessageW(program.Window(), WM_SYSCOMMAND, IDM_ABOUT, 0);
     HWND about = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (about = FindDialogOfProcess(program.ProcessId(), kAboutTitle)) != nullptr; },
+    ASSERT_TRUE(WaitUntil([&] { return (about = FindDialogOfProcess(program.ProcessId(), kAboutWindowTitle)) != nullptr; },
                           10000));
     EXPECT_EQ(TextOf(::GetDlgItem(about, IDC_ABOUT_LINK)), L"www.quarrix.example");
     EXPECT_EQ(::GetWindow(about, GW_OWNER), program.Window());
@@ -131,7 +127,7 @@ TEST(ReleaseProgramTest, OnWindowsXpTheFileSystemListIsDisabled) {
     ReleaseProgram program;
     ASSERT_EQ(program.Failure(), "");
     EXPECT_FALSE(::IsWindowEnabled(program.Item(IDC_FILE_SYSTEM_LIST)));
-    EXPECT_EQ(ComboEntries(program.Item(IDC_DRIVE_LIST)), std::vector<std::wstring>{kNoDrives});
+    EXPECT_EQ(ComboEntries(program.Item(IDC_DRIVE_LIST)), std::vector<std::wstring>{kNoDrivesText});
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 // window with what the user must see, not with the program's own constants.
 #pragma once
 
+inline constexpr wchar_t kMainWindowTitle[] = L"Quarrix Disk Formatter v1.34 Beta";
+inline constexpr wchar_t kAboutWindowTitle[] = L"About Quarrix Disk Formatter v1.34 Beta";
+inline constexpr wchar_t kNoDrivesText[] = L"No Quarrix drives found.";
 inline constexpr wchar_t kIdleWarning[] =
     L"Warning: This program will delete all your data stored on the Quarrix drive!";
 inline constexpr wchar_t kPartitioning[] = L"Partitioning drive...";
