@@ -24,12 +24,14 @@ std::wstring ScriptCleanupPattern(const std::wstring& tempPath) { return tempPat
 bool IsScriptFileName(const std::wstring& fileName) {
     static constexpr wchar_t kPrefix[] = L"diskpart";
     constexpr std::size_t kPrefixLength = sizeof(kPrefix) / sizeof(kPrefix[0]) - 1;
-    if (fileName.size() < kPrefixLength) return false;
+    if (fileName.size() <= kPrefixLength) return false;
     for (std::size_t i = 0; i < kPrefixLength; ++i) {
         wchar_t c = fileName[i];
         if (c >= L'A' && c <= L'Z') c = wchar_t(c - L'A' + L'a');
         if (c != kPrefix[i]) return false;
     }
+    for (std::size_t i = kPrefixLength; i < fileName.size(); ++i)
+        if (fileName[i] < L'0' || fileName[i] > L'9') return false;
     return true;
 }
 

@@ -12,11 +12,13 @@ enum class DiskpartVerdict { Finished, Error };
 // progress lines look like in the system's language. Anything else is an error.
 DiskpartVerdict ClassifyDiskpartOutput(bool started, unsigned long exitCode, const std::wstring& output);
 
-// temp path + "diskpart*.*": the files the clean-up at the end of a run deletes.
+// temp path + "diskpart*.*": where the clean-up at the end of a run looks for scripts.
 std::wstring ScriptCleanupPattern(const std::wstring& tempPath);
 
-// True when a file name found for that pattern really begins with "diskpart" (in any letter
-// case): the system also matches the pattern against short 8.3 names, which the clean-up ignores.
+// True when a file name found for that pattern is the name of a script: "diskpart" (in any
+// letter case) and one or more ASCII digits, nothing else. Only scripts are deleted, never a
+// user's "diskpart-notes.txt"; the system also matches the pattern against short 8.3 names,
+// which the clean-up ignores.
 bool IsScriptFileName(const std::wstring& fileName);
 
 // "format.com E: /FS:NTFS /V:LABEL /q /x /y"; a label that holds a blank is quoted.

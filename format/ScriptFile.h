@@ -64,7 +64,7 @@ private:
 std::optional<HeldScript> WriteAndHoldScript(const PinnedFolder& folder, const std::wstring& name,
                                              const std::string& bytes);
 
-// Deletes the files of the folder whose names match "diskpart*.*", each by its full path there.
+// Deletes the scripts of the folder ("diskpart" and digits, IsScriptFileName), each by its full path there.
 // Folders are skipped, a link is deleted as a link; no command interpreter is involved, so no
 // character of the folder's name can do anything.
 void DeleteScriptFiles(const PinnedFolder& folder);

@@ -225,12 +225,12 @@ TEST_P(TemporaryFolderTest, RunsAndTheCleanUpDeletesOnlyItsScripts) {
     TestEnvironment environment({target, bystander}, L"Windows 7 Professional", GetParam());
     const std::wstring temp = environment.TempPath();
     const std::wstring parent = temp.substr(0, temp.find_last_of(L'\\', temp.size() - 2) + 1);
-    // Kept: names that do not begin with "diskpart", and a folder that does. Deleted by design:
-    // every file there whose name does, such as another disk's old script.
+    // Kept: every name but a script's ("diskpart" and digits), and a folder with a script's name.
+    // Deleted: every script there, such as another disk's old one.
     for (const wchar_t* name : {L"keep-me.txt", L"notes on diskpart.txt", L"diskpart7", L"diskpart-notes.txt"})
         ASSERT_TRUE(ReplaceWholeFile(temp + name, "probe\r\n"));
-    ASSERT_TRUE(::CreateDirectoryW((temp + L"diskpart folder").c_str(), nullptr));
-    ASSERT_TRUE(ReplaceWholeFile(temp + L"diskpart folder\\diskpart3", "probe\r\n"));
+    ASSERT_TRUE(::CreateDirectoryW((temp + L"diskpart5").c_str(), nullptr));
+    ASSERT_TRUE(ReplaceWholeFile(temp + L"diskpart5\\diskpart3", "probe\r\n"));
     // Outside the folder: a script-like name, and the first word of the folder's name, which a
     // command interpreter would take for a file to delete.
     const std::wstring name = GetParam();
@@ -253,8 +253,8 @@ TEST_P(TemporaryFolderTest, RunsAndTheCleanUpDeletesOnlyItsScripts) {
     EXPECT_EQ(DisksText(environment.ReadDisks()), DisksText({Formatted(target, "exFAT", "Travel", "K"), bystander}));
     std::vector<std::wstring> left = environment.TempFiles();
     std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::wstring>{L"keep-me.txt", L"notes on diskpart.txt"}));
-    EXPECT_TRUE(FileExists(temp + L"diskpart folder\\diskpart3"));
+    EXPECT_EQ(left, (std::vector<std::wstring>{L"diskpart-notes.txt", L"keep-me.txt", L"notes on diskpart.txt"}));
+    EXPECT_TRUE(FileExists(temp + L"diskpart5\\diskpart3"));
     for (const std::wstring& path : outside) EXPECT_TRUE(FileExists(path)) << Narrow(path);
 }
 

@@ -46,12 +46,14 @@ TEST(OutputRulesTest, DiskpartRunFinishesOnExitCodeZeroWithoutAFailureWord) {
             << std::hex << c.exitCode << " " << testing::PrintToString(std::wstring(c.output));
 }
 
-TEST(OutputRulesTest, CleanupTakesTheNamesThatBeginWithDiskpartInAnyCase) {
+TEST(OutputRulesTest, CleanupTakesOnlyScriptNamesDiskpartAndDigitsInAnyCase) {
     EXPECT_EQ(ScriptCleanupPattern(L"C:\\Users\\R&D\\Temp\\"), L"C:\\Users\\R&D\\Temp\\diskpart*.*");
-    for (const wchar_t* name : {L"diskpart", L"diskpart1", L"DISKPART10", L"DiskPart.old", L"diskpart notes.txt"})
+    for (const wchar_t* name : {L"diskpart1", L"DISKPART10", L"DiskPart4294967295"})
         EXPECT_TRUE(IsScriptFileName(name)) << name;
-    // Found for the pattern only through their short 8.3 names, or not at all.
-    for (const wchar_t* name : {L"", L"diskpar", L"disk part", L"my diskpart", L"diskp\x00E4rt"})
+    // A user's own files that begin with "diskpart", and names found only through short 8.3 names.
+    for (const wchar_t* name : {L"diskpart", L"DiskPart.old", L"diskpart notes.txt", L"diskpart-notes.txt",
+                                L"diskpart1.txt", L"diskpart-1", L"diskpart\x0661", L"", L"diskpar", L"my diskpart1",
+                                L"diskp\x00E4rt1"})
         EXPECT_FALSE(IsScriptFileName(name)) << name;
 }
 

@@ -121,7 +121,8 @@ inline testing::AssertionResult ScriptsCleanedUp(const TestEnvironment& environm
     const bool cleaned = WaitUntil([&] {
         scripts.clear();
         for (std::wstring name : environment.TempFiles())
-            if (name.size() >= 8 && ::CharLowerW(name.data()) && name.compare(0, 8, L"diskpart") == 0)
+            if (name.size() > 8 && ::CharLowerW(name.data()) && name.compare(0, 8, L"diskpart") == 0 &&
+                name.find_first_not_of(L"0123456789", 8) == std::wstring::npos)
                 scripts.push_back(name);
         return scripts.empty();
     }, 15000);
