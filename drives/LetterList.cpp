@@ -1,8 +1,10 @@
-// The drive-letter list: "D:" to "Z:" less the letters whose drive root is in use.
+// The drive-letter list: "D:" to "Z:" less the letters whose drive root is in use and those of
+// the user's saved network drives.
 #include <vector>
 
 #include "app/MainDialog.h"
 #include "drives/LetterRules.h"
+#include "framework/RegistryKey.h"
 
 namespace {
 
@@ -20,18 +22,42 @@ std::string ReadLogicalDriveRoots() {
     return std::string(buffer.data(), length);
 }
 
+// The names of the keys under HKEY_CURRENT_USER\Network, one for each of the user's saved
+// network drives. Their letters are taken in the user's own session, where an elevated program
+// does not see them as drive roots.
+std::vector<std::wstring> SavedNetworkDriveNames() {
+    std::vector<std::wstring> names;
+    const RegistryKey network(HKEY_CURRENT_USER, L"Network");
+    if (!network.get()) return names;
+    wchar_t name[256];
+    for (DWORD index = 0;; ++index) {
+        DWORD length = 256;
+        const LONG status = ::RegEnumKeyExW(network.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr);
+        if (status == ERROR_MORE_DATA) continue;  // so long a name is no drive letter
+        if (status != ERROR_SUCCESS) break;
+        names.emplace_back(name, length);
+    }
+    return names;
+}
+
 }  // namespace
 
 void CQuarrix_Disk_FormatterDlg::FillLetterList() {
+    std::wstring chosen;
+    m_letterList.GetLBText(m_letterList.GetCurSel(), chosen);
     m_letterList.ResetContent();
     for (const std::wstring& letter : FreeDriveLetters(std::string())) m_letterList.AddString(letter);
     RemoveUsedLetters();
     m_letterList.SetCurSel(0);
+    // The letter the user chose stays chosen while it is still free.
+    if (!chosen.empty()) m_letterList.SelectString(-1, chosen);
 }
 
 void CQuarrix_Disk_FormatterDlg::RemoveUsedLetters() {
-    for (const std::wstring& used : UsedDriveLetters(ReadLogicalDriveRoots())) {
-        const int index = m_letterList.FindStringExact(-1, used);
+    std::vector<std::wstring> used = UsedDriveLetters(ReadLogicalDriveRoots());
+    for (const std::wstring& mapped : MappedDriveLetters(SavedNetworkDriveNames())) used.push_back(mapped);
+    for (const std::wstring& letter : used) {
+        const int index = m_letterList.FindStringExact(-1, letter);
         if (index != CB_ERR) m_letterList.DeleteString(index);
     }
 }

@@ -32,6 +32,16 @@ std::vector<std::wstring> UsedDriveLetters(const std::string& roots) {
     return used;
 }
 
+std::vector<std::wstring> MappedDriveLetters(const std::vector<std::wstring>& networkKeyNames) {
+    std::vector<std::wstring> mapped;
+    for (const std::wstring& name : networkKeyNames) {
+        if (name.size() != 1 || name[0] > 0x7F) continue;
+        const char letter = UpperAsciiLetter(char(name[0]));
+        if (letter >= 'D' && letter <= 'Z') mapped.push_back(LetterEntry(letter));
+    }
+    return mapped;
+}
+
 std::vector<std::wstring> FreeDriveLetters(const std::string& roots) {
     const std::vector<std::wstring> used = UsedDriveLetters(roots);
     std::vector<std::wstring> free;

@@ -13,3 +13,8 @@ std::vector<std::wstring> UsedDriveLetters(const std::string& roots);
 
 // "D:" to "Z:" in alphabetical order, less every letter in use (compared without regard to case).
 std::vector<std::wstring> FreeDriveLetters(const std::string& roots);
+
+// The letter entries ("K:") of the user's saved network drives, from the names of the keys under
+// HKEY_CURRENT_USER\Network: each name that is one letter (any case) names one. Upper case, A to C
+// left out.
+std::vector<std::wstring> MappedDriveLetters(const std::vector<std::wstring>& networkKeyNames);

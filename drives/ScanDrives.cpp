@@ -6,8 +6,10 @@
 
 void CQuarrix_Disk_FormatterDlg::ScanDrives() {
     // The drive the user chose stays chosen as long as it is attached: a device change (a mouse
-    // plugged in) must never move the choice to another drive.
+    // plugged in) must never move the choice to another drive, nor change the file system.
     const std::wstring chosenPath = SelectedDrivePath();
+    std::wstring chosenFileSystem;
+    m_fileSystemList.GetLBText(m_fileSystemList.GetCurSel(), chosenFileSystem);
     m_driveList.ResetContent();
     m_listedDrivePaths.clear();
     const std::optional<std::vector<DiskDeviceInfo>> disks = EnumerateMakerDisks();
@@ -33,6 +35,7 @@ void CQuarrix_Disk_FormatterDlg::ScanDrives() {
     m_fileSystemList.AddString(L"NTFS");
     m_fileSystemList.AddString(L"exFAT");
     m_fileSystemList.SetCurSel(0);
+    if (!chosenFileSystem.empty()) m_fileSystemList.SelectString(-1, chosenFileSystem);
 
     m_driveList.SetCurSel(0);
     SelectDrivePath(chosenPath);

@@ -4,24 +4,9 @@
 
 #include "app/MainDialog.h"
 #include "format/EnvironmentRules.h"
+#include "framework/RegistryKey.h"
 
 namespace {
-
-class RegistryKey {
-public:
-    RegistryKey(HKEY root, const wchar_t* path) {
-        if (::RegOpenKeyExW(root, path, 0, KEY_READ, &key_) != ERROR_SUCCESS) key_ = nullptr;
-    }
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-    ~RegistryKey() {
-        if (key_) ::RegCloseKey(key_);
-    }
-    HKEY get() const { return key_; }
-
-private:
-    HKEY key_ = nullptr;
-};
 
 std::wstring ReadProductName() {
     std::uint8_t buffer[kProductNameBufferBytes] = {};

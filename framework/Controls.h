@@ -29,6 +29,11 @@ public:
     int FindStringExact(int startAfter, const std::wstring& text) const {
         return int(SendMessage(CB_FINDSTRINGEXACT, WPARAM(startAfter), LPARAM(text.c_str())));
     }
+    // Selects the first entry after `startAfter` that begins with `text` (any letter case); the
+    // selection stays as it was when there is none.
+    int SelectString(int startAfter, const std::wstring& text) {
+        return int(SendMessage(CB_SELECTSTRING, WPARAM(startAfter), LPARAM(text.c_str())));
+    }
     void ShowDropDown(BOOL show = TRUE) { SendMessage(CB_SHOWDROPDOWN, WPARAM(show)); }
     // The text of entry `index`; empty when there is no such entry.
     void GetLBText(int index, std::wstring& text) const;

@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cwctype>
 
 #include "app/tests/support/RunningProgram.h"
+#include "app/tests/support/ScopedDriveLetter.h"
 #include "app/tests/support/TestEnvironment.h"
 #include "app/tests/support/WindowTexts.h"
 #include "drives/LetterRules.h"
@@ -80,21 +82,39 @@ TEST(DriveList, NoDriveShowsTheNoDriveEntryDisabledAndLeavesTheLetterListEmpty) 
     EXPECT_TRUE(program.Letters().empty());
 }
 
-TEST(DriveList, ARescanPutsFileSystemAndLetterBackOnTheirFirstEntries) {
+TEST(DriveList, ARescanKeepsTheFileSystemAndTheLetterWhileItIsFree) {
     TestEnvironment environment({MakerDisk(1, "Quarrix QX7 USB Device", k1TB)});
     RunningProgram program;
     const Entries letters = program.Letters();
-    ASSERT_GE(letters.size(), 2u);
+    ASSERT_GE(letters.size(), 3u);
     program.SelectFileSystem(L"exFAT");
-    program.SelectLetter(letters.back());
+    program.SelectLetter(letters[2]);
     program.TypeLabel(L"Photos");
     ASSERT_EQ(program.SelectedFileSystem(), L"exFAT");
 
     program.SendDeviceChange();
-    EXPECT_EQ(program.SelectedFileSystem(), L"NTFS");
-    EXPECT_EQ(program.SelectedLetter(), letters.front());
+    EXPECT_EQ(program.SelectedFileSystem(), L"exFAT");
+    EXPECT_EQ(program.SelectedLetter(), letters[2]);
     // The label is the user's own text and stays.
     EXPECT_EQ(TextOf(program.Item(IDC_LABEL_EDIT)), L"Photos");
+
+    // Meanwhile the chosen letter was taken, and the user's saved network drive holds another
+    // (an elevated program sees no root for it): the letter falls back to the first free one.
+    ScopedDriveLetter taken(letters[2][0]);
+    ASSERT_TRUE(taken.Exists());
+    const std::wstring networkDrive = std::wstring(L"Network\\") + wchar_t(::towlower(letters[0][0]));
+    struct SavedNetworkDrive {
+        std::wstring key;
+        ~SavedNetworkDrive() { ::RegDeleteKeyW(HKEY_CURRENT_USER, key.c_str()); }
+    } saved{networkDrive};
+    ScopedRegistryValue remotePath(HKEY_CURRENT_USER, networkDrive, L"RemotePath", L"\\\\server\\share");
+    program.SendDeviceChange();
+    Entries free = letters;
+    free.erase(free.begin() + 2);
+    free.erase(free.begin());
+    EXPECT_EQ(program.Letters(), free);
+    EXPECT_EQ(program.SelectedLetter(), free.front());
+    EXPECT_EQ(program.SelectedFileSystem(), L"exFAT");
 }
 
 TEST(DriveList, TheListFollowsDrivesArrivingAndLeaving) {

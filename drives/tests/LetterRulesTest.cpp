@@ -56,4 +56,8 @@ TEST(LetterRulesTest, UsedLettersInSystemOrderUpperCaseWithoutAToC) {
     for (const auto& c : cases) EXPECT_EQ(UsedDriveLetters(c.roots), Entries(c.used)) << c.name;
 }
 
+TEST(LetterRulesTest, SavedNetworkDrivesAreTheKeysNamedByOneLetter) {
+    EXPECT_EQ(MappedDriveLetters({L"k", L"Z", L"C", L"KK", L"", L"1", L"\x00C4", L"printers"}), Entries("KZ"));
+}
+
 }  // namespace
