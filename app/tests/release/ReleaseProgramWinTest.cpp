@@ -8,87 +8,23 @@
 #include <vector>
 
 #include "app/tests/support/MainWindowControls.h"
+#include "app/tests/support/ProgramProcess.h"
 #include "app/tests/support/TestEnvironment.h"
 #include "app/tests/support/WindowTexts.h"
 #include "framework/tests/support/WindowProbe.h"
 
 namespace {
 
-struct WindowSearch {
-    DWORD processId;
-    const wchar_t* title;
-    HWND found;
-};
-
-BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<WindowSearch*>(data);
-    DWORD processId = 0;
-    ::GetWindowThreadProcessId(window, &processId);
-    if (processId == search->processId && ::IsWindowVisible(window) && ClassOf(window) == L"#32770" &&
-        TextOf(window) == search->title) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// The visible dialog window of the process with this title, or nullptr.
-HWND FindDialogOfProcess(DWORD processId, const wchar_t* title) {
-    WindowSearch search{processId, title, nullptr};
-    ::EnumWindows(&FindVisibleDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-// The release program named by QUARRIX_RELEASE_EXE, running in its own process; ended when the
-// object goes.
-class ReleaseProgram {
+// The release program named by QUARRIX_RELEASE_EXE, running in its own process.
+class ReleaseProgram : public ProgramProcess {
 public:
-    ReleaseProgram() {
-        const wchar_t* exe = ::_wgetenv(L"QUARRIX_RELEASE_EXE");
-        if (!exe || !*exe) {
-            failure_ = "QUARRIX_RELEASE_EXE names no program";
-            return;
-        }
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        std::wstring commandLine = L"\"" + std::wstring(exe) + L"\"";
-        const DWORD start = ::GetTickCount();
-        if (!::CreateProcessW(exe, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                              &process_)) {
-            failure_ = "cannot start the program, error " + std::to_string(::GetLastError());
-            process_ = {};
-            return;
-        }
-        // Filled: the window is shown and the drive scan has put its entry into the drive list.
-        const bool filled = WaitUntil([&] {
-            window_ = FindDialogOfProcess(process_.dwProcessId, kMainWindowTitle);
-            return window_ && ::SendMessageW(Item(IDC_DRIVE_LIST), CB_GETCOUNT, 0, 0) > 0;
-        }, 30000);
-        startToFilledMs_ = ::GetTickCount() - start;
-        if (!filled) failure_ = "no filled main window within 30 s";
-    }
-    ReleaseProgram(const ReleaseProgram&) = delete;
-    ReleaseProgram& operator=(const ReleaseProgram&) = delete;
-    ~ReleaseProgram() {
-        if (!process_.hProcess) return;
-        if (window_) ::PostMessageW(window_, WM_CLOSE, 0, 0);
-        if (::WaitForSingleObject(process_.hProcess, 5000) != WAIT_OBJECT_0) ::TerminateProcess(process_.hProcess, 1);
-        ::CloseHandle(process_.hThread);
-        ::CloseHandle(process_.hProcess);
-    }
-
-    // Empty when the program started and showed its filled main window.
-    const std::string& Failure() const { return failure_; }
-    DWORD ProcessId() const { return process_.dwProcessId; }
-    HWND Window() const { return window_; }
-    HWND Item(int id) const { return ::GetDlgItem(window_, id); }
-    DWORD StartToFilledMs() const { return startToFilledMs_; }
+    ReleaseProgram() : ProgramProcess(ReleaseExe()) {}
 
 private:
-    PROCESS_INFORMATION process_{};
-    std::string failure_;
-    HWND window_ = nullptr;
-    DWORD startToFilledMs_ = 0;
+    static std::wstring ReleaseExe() {
+        const wchar_t* exe = ::_wgetenv(L"QUARRIX_RELEASE_EXE");
+        return exe ? exe : L"";
+    }
 };
 
 TEST(ReleaseProgramTest, ShowsItsSixteenControlsNoDriveEntryAndItsAboutBox) {
