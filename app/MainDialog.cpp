@@ -3,7 +3,9 @@
 #include <shellapi.h>
 
 #include "app/AboutDialog.h"
+#include "app/ShutdownBlock.h"
 #include "format/EnvironmentRules.h"
+#include "format/RunQuestions.h"
 
 BEGIN_MESSAGE_MAP(CQuarrix_Disk_FormatterDlg, CDialog)
     ON_WM_SYSCOMMAND()
@@ -16,6 +18,7 @@ BEGIN_MESSAGE_MAP(CQuarrix_Disk_FormatterDlg, CDialog)
     ON_STN_CLICKED(IDC_SEARCH_ICON, &CQuarrix_Disk_FormatterDlg::OnSearchIconClicked)
     ON_STN_CLICKED(IDC_LOGO_ICON, &CQuarrix_Disk_FormatterDlg::OnLogoIconClicked)
     ON_MESSAGE(WM_APP_FORMAT_RUN_ENDED, &CQuarrix_Disk_FormatterDlg::OnFormatRunEnded)
+    ON_MESSAGE(WM_QUERYENDSESSION, &CQuarrix_Disk_FormatterDlg::OnQueryEndSession)
 END_MESSAGE_MAP()
 
 CQuarrix_Disk_FormatterDlg::CQuarrix_Disk_FormatterDlg()
@@ -111,6 +114,24 @@ void CQuarrix_Disk_FormatterDlg::ShowAboutBox() {
 }
 
 LRESULT CQuarrix_Disk_FormatterDlg::OnFormatRunEnded(WPARAM, LPARAM) {
+    m_runInProgress = false;
+    UnblockShutdown(m_hWnd);
     ReleaseCloseRequests();
     return 0;
+}
+
+// A shutdown or log-off would end the utility halfway and leave the drive unusable.
+LRESULT CQuarrix_Disk_FormatterDlg::OnQueryEndSession(WPARAM, LPARAM) { return m_runInProgress ? FALSE : TRUE; }
+
+// While a utility runs, Escape, Alt+F4 and the close box offer to stop it, the one way out of a
+// run that hangs; Enter never asks. Before the run has started (the confirmation, the warnings)
+// and once its utilities are done, a close request does nothing.
+void CQuarrix_Disk_FormatterDlg::OnHeldCloseRequest(UINT command) {
+    if (command != IDCANCEL || !m_runInProgress || m_askingToStop || !m_runControl->CanStop()) return;
+    const std::shared_ptr<RunControl> run = m_runControl;
+    m_askingToStop = true;
+    const int answer = MessageBox(kStopQuestion, nullptr, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2);
+    m_askingToStop = false;
+    // The run may have ended while the question was open; then this does nothing.
+    if (answer == IDYES) run->Stop();
 }

@@ -3,20 +3,18 @@
 // status line. It also holds the format job: the strings a format run works from.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/resource.h"
+#include "format/RunControl.h"
 #include "format/ScriptFile.h"
 #include "framework/Afx.h"
 #include "ui/ColorStaticST.h"
 
 // Posted by the format worker as its very last act, so the dialog knows the run has ended.
 inline constexpr UINT WM_APP_FORMAT_RUN_ENDED = WM_APP + 1;
-
-// What the user is told when closing the window during a run.
-inline constexpr wchar_t kCloseDuringRunMessage[] =
-    L"The drive is being formatted.\n\nThe window can be closed once the formatting has ended.";
 
 inline constexpr wchar_t kMainTitle[] = L"Quarrix Disk Formatter v1.34 Beta";
 inline constexpr wchar_t kDefaultVolumeLabel[] = L"Quarrix";
@@ -47,8 +45,9 @@ public:
     std::wstring m_tempPath;
     std::wstring m_commandLine;
 
-    // True from the start of a format run until its worker has ended.
-    bool IsFormatRunInProgress() const { return AreCloseRequestsHeld(); }
+    // True from the start of a format run's worker until it has ended. Close requests are held
+    // longer: from the press of Start Format.
+    bool IsFormatRunInProgress() const { return m_runInProgress; }
 
 protected:
     void DoDataExchange(CDataExchange* exchange) override;
@@ -64,6 +63,8 @@ protected:
     void OnSearchIconClicked();
     void OnLogoIconClicked();
     LRESULT OnFormatRunEnded(WPARAM, LPARAM);
+    LRESULT OnQueryEndSession(WPARAM, LPARAM);
+    void OnHeldCloseRequest(UINT command) override;
 
     DECLARE_MESSAGE_MAP()
 
@@ -81,6 +82,8 @@ private:
     void ProbeEnvironment();
     void ReadFormatRequest();
     [[nodiscard]] bool RefuseUnsafeRequest();
+    // Asks the user, naming the drive and its volumes, whether to wipe it; true on OK.
+    [[nodiscard]] bool ConfirmFormat();
     // Pins the temporary folder, writes the script there and hands both back, the script held
     // open for reading only; 1 after telling the user that it could not be written.
     [[nodiscard]] int WriteDiskpartScript(PinnedFolder& folder, HeldScript& script);
@@ -90,6 +93,11 @@ private:
 
     // The interface paths of the listed drives; each drive entry's item data is its index here.
     std::vector<std::wstring> m_listedDrivePaths;
+
+    // The control of the current run, or of the last one once it has ended.
+    std::shared_ptr<RunControl> m_runControl;
+    bool m_runInProgress = false;
+    bool m_askingToStop = false;
 
     void ShowAboutBox();
 };

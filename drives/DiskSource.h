@@ -16,3 +16,7 @@ std::optional<std::vector<DiskDeviceInfo>> EnumerateMakerDisks();
 // The number of the disk that holds the volume with this drive letter, or nothing when there is
 // no such volume or it does not answer.
 std::optional<std::uint32_t> DiskNumberOfVolume(wchar_t driveLetter);
+
+// The volumes with a drive letter on the disk that a drive entry shows as `diskNumber`, as they
+// are now. Network drives and letters without a root are not looked at.
+std::vector<DiskVolume> VolumesOfDisk(const std::wstring& diskNumber);

@@ -50,3 +50,9 @@ std::optional<std::wstring> DriveEntryOf(const DiskDeviceInfo& disk);
 // and size have the same text, so the path is what tells them apart.
 bool ChosenDriveStillPresent(const std::vector<DiskDeviceInfo>& present, const std::wstring& diskNumber,
                              const std::wstring& interfacePath, const std::wstring& driveEntry);
+
+// A volume on a disk as the user knows it: its drive letter and its label (empty when none).
+struct DiskVolume {
+    wchar_t letter = 0;
+    std::wstring label;
+};

@@ -6,9 +6,36 @@
 
 #include "format/AnsiText.h"
 #include "format/CaptureRules.h"
+#include "format/RunControl.h"
 #include "framework/Handle.h"
 
-CapturedOutput RunCommandAndCapture(const std::wstring& programPath, const std::wstring& commandLine) {
+namespace {
+
+// A job that ends every process in it once its last handle closes, however this program ends:
+// the utility never goes on without the window that judges it. Its handle is not inheritable.
+CHandle KillOnCloseJob() {
+    CHandle job(::CreateJobObjectW(nullptr, nullptr));
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    if (job && !::SetInformationJobObject(job.get(), JobObjectExtendedLimitInformation, &limits, sizeof(limits)))
+        job.Close();
+    return job;
+}
+
+// True when this program runs in a job that lets its children leave it. Up to Windows 7 a
+// process belongs to one job only, so the utility leaves ours to go into its own.
+bool MayBreakAwayFromOwnJob() {
+    BOOL inJob = FALSE;
+    if (!::IsProcessInJob(::GetCurrentProcess(), nullptr, &inJob) || !inJob) return false;
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    return ::QueryInformationJobObject(nullptr, JobObjectExtendedLimitInformation, &limits, sizeof(limits), nullptr) &&
+           (limits.BasicLimitInformation.LimitFlags & JOB_OBJECT_LIMIT_BREAKAWAY_OK);
+}
+
+}  // namespace
+
+CapturedOutput RunCommandAndCapture(const std::wstring& programPath, const std::wstring& commandLine,
+                                    RunControl* control) {
     CapturedOutput output;
     if (programPath.empty()) return output;
 
@@ -28,16 +55,30 @@ CapturedOutput RunCommandAndCapture(const std::wstring& programPath, const std::
     startup.hStdOutput = writeEnd.get();
     startup.hStdError = writeEnd.get();
 
-    // CreateProcessW may write into the command line, so it gets a copy of its own.
-    std::vector<wchar_t> writableCommandLine(commandLine.begin(), commandLine.end());
-    writableCommandLine.push_back(L'\0');
     PROCESS_INFORMATION process{};
-    output.started = ::CreateProcessW(programPath.c_str(), writableCommandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                                      nullptr, nullptr, &startup, &process) != FALSE;
+    const auto start = [&](DWORD flags) {
+        // CreateProcessW may write into the command line, so it gets a copy of its own.
+        std::vector<wchar_t> writableCommandLine(commandLine.begin(), commandLine.end());
+        writableCommandLine.push_back(L'\0');
+        return ::CreateProcessW(programPath.c_str(), writableCommandLine.data(), nullptr, nullptr, TRUE, flags,
+                                nullptr, nullptr, &startup, &process) != FALSE;
+    };
+    // Suspended until it is in its job, so nothing it starts can escape the job.
+    CHandle job = KillOnCloseJob();
+    constexpr DWORD kFlags = CREATE_NO_WINDOW | CREATE_SUSPENDED;
+    output.started = (job && MayBreakAwayFromOwnJob() && start(kFlags | CREATE_BREAKAWAY_FROM_JOB)) || start(kFlags);
     CHandle processHandle(process.hProcess);
     CHandle threadHandle(process.hThread);
     // From now on only the child holds the write end, so its end shows as a failed read.
     writeEnd.Close();
+    if (output.started) {
+        // A job of ours that allows no other job (up to Windows 7): the utility runs without one.
+        if (job && !::AssignProcessToJobObject(job.get(), processHandle.get())) job.Close();
+        // Stopped before it could run, or never to run: ended before its first instruction.
+        if ((control && !control->Adopt(job.get(), processHandle.get())) ||
+            ::ResumeThread(threadHandle.get()) == DWORD(-1))
+            ::TerminateProcess(processHandle.get(), ERROR_CANCELLED);
+    }
 
     CapturedText captured([](std::string_view bytes) { return FromThreadAnsi(bytes); });
     char buffer[100];
@@ -56,6 +97,7 @@ CapturedOutput RunCommandAndCapture(const std::wstring& programPath, const std::
             !::GetExitCodeProcess(processHandle.get(), &exitCode))
             exitCode = DWORD(-1);
         output.exitCode = exitCode;
+        if (control) control->Disown();
     }
     return output;
 }

@@ -1,15 +1,39 @@
 // "Start Format": turns the user's choices into a format job, writes the partitioning script
 // and starts the worker that carries the job out.
 #include "app/MainDialog.h"
+#include "app/ShutdownBlock.h"
 #include "drives/DiskSource.h"
 #include "drives/DriveRules.h"
 #include "format/AnsiText.h"
 #include "format/FormatRequestRules.h"
 #include "format/FormatWorker.h"
+#include "format/RunQuestions.h"
+
+namespace {
+
+// Holds close requests from the press of Start Format, so none can end the window while a box
+// of the request waits or a run starts; lets them through again when the request ends without
+// a run, which holds them on until it ends.
+class RequestCloseHold {
+public:
+    explicit RequestCloseHold(CQuarrix_Disk_FormatterDlg& dialog) : m_dialog(dialog) { m_dialog.HoldCloseRequests(); }
+    RequestCloseHold(const RequestCloseHold&) = delete;
+    RequestCloseHold& operator=(const RequestCloseHold&) = delete;
+    ~RequestCloseHold() {
+        if (!m_dialog.IsFormatRunInProgress()) m_dialog.ReleaseCloseRequests();
+    }
+
+private:
+    CQuarrix_Disk_FormatterDlg& m_dialog;
+};
+
+}  // namespace
 
 void CQuarrix_Disk_FormatterDlg::OnStartFormat() {
-    // One run at a time: a click or an Enter queued behind the one that started a run does nothing.
-    if (IsFormatRunInProgress()) return;
+    // One request at a time: a click or an Enter queued behind the one that is being asked about
+    // or that started a run does nothing.
+    if (AreCloseRequestsHeld()) return;
+    const RequestCloseHold hold(*this);
     m_progress.SetPos(0);
     if (m_driveList.GetCount() < 1) return;
 
@@ -17,7 +41,7 @@ void CQuarrix_Disk_FormatterDlg::OnStartFormat() {
     if (m_diskNumber.empty()) return;
     const std::wstring chosenPath = SelectedDrivePath();
 
-    if (RefuseUnsafeRequest()) return;
+    if (RefuseUnsafeRequest() || !ConfirmFormat()) return;
     // The script goes before the folder that holds it: declared after it.
     PinnedFolder folder;
     HeldScript script;
@@ -71,20 +95,31 @@ bool CQuarrix_Disk_FormatterDlg::RefuseUnsafeRequest() {
     return false;
 }
 
+bool CQuarrix_Disk_FormatterDlg::ConfirmFormat() {
+    const std::wstring question = BuildFormatConfirmation(m_driveEntry, VolumesOfDisk(m_diskNumber));
+    return MessageBox(question, nullptr, MB_OKCANCEL | MB_ICONWARNING | MB_DEFBUTTON2) == IDOK;
+}
+
 bool CQuarrix_Disk_FormatterDlg::ChosenDriveStillAttached(const std::wstring& interfacePath) const {
     const std::optional<std::vector<DiskDeviceInfo>> present = EnumerateMakerDisks();
     return present && ChosenDriveStillPresent(*present, m_diskNumber, interfacePath, m_driveEntry);
 }
 
 void CQuarrix_Disk_FormatterDlg::StartFormatWorker(PinnedFolder folder, HeldScript script) {
-    auto* parameter = new FormatThreadParam{this, std::move(folder), std::move(script)};
-    // Closing the window is held back, and the button disabled, until the worker reports its
-    // end; both before the thread starts, which may finish before this handler returns.
-    HoldCloseRequests(kCloseDuringRunMessage);
+    m_runControl = std::make_shared<RunControl>();
+    auto* parameter = new FormatThreadParam{this, std::move(folder), std::move(script), m_runControl};
+    // The run is in progress, closing held back and the button disabled until the worker reports
+    // its end; all before the thread starts, which may finish before this handler returns.
+    m_runInProgress = true;
+    BlockShutdown(m_hWnd, kShutdownBlockReason);
+    // A disabled window loses the focus, and with it Escape, the way to stop the run: the focus
+    // moves on to the next control first.
+    if (::GetFocus() == m_startButton.m_hWnd) SendMessage(WM_NEXTDLGCTL, 0, FALSE);
     m_startButton.EnableWindow(FALSE);
     if (!AfxBeginThread(&FormatThreadProc, parameter, THREAD_PRIORITY_NORMAL, 0, 0, nullptr)) {
         delete parameter;  // closes and deletes the script: nothing will run it
-        ReleaseCloseRequests();
+        m_runInProgress = false;
+        UnblockShutdown(m_hWnd);
         m_startButton.EnableWindow(TRUE);
     }
 }

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <memory>
+#include <optional>
 
 #include "app/MainDialog.h"
 #include "drives/DiskSource.h"
@@ -21,14 +22,17 @@ void RestoreControls(CQuarrix_Disk_FormatterDlg& dialog) {
     dialog.m_startButton.EnableWindow(TRUE);
 }
 
-UINT ErrorEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder) {
+UINT ErrorEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder, RunControl& control) {
+    control.Finish();
     dialog.m_warningText.SetWindowText(kStatusError);
     DeleteScriptFiles(folder);
     RestoreControls(dialog);
     return 1;
 }
 
-UINT NormalEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder, bool windowsXp) {
+UINT NormalEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder, RunControl& control, bool windowsXp) {
+    // Nothing is left to stop, so the window asks nothing while the question waits.
+    control.Finish();
     RestoreControls(dialog);
     DeleteScriptFiles(folder);
     if (windowsXp && AfxMessageBox(BuildOpenDriveQuestion(dialog.m_driveLetter), MB_YESNO, 0) == IDYES) {
@@ -46,6 +50,16 @@ bool LetterBelongsToTheDisk(const CQuarrix_Disk_FormatterDlg& dialog) {
     return disk && DiskNumberText(*disk) == dialog.m_diskNumber;
 }
 
+// Runs one utility unless the run has been stopped; nothing when it was stopped before the utility
+// started or while it ran (a utility that was ended may still exit with 0).
+std::optional<CapturedOutput> RunUnlessStopped(RunControl& control, const std::wstring& programPath,
+                                               const std::wstring& commandLine) {
+    if (control.IsStopped()) return std::nullopt;
+    CapturedOutput output = RunCommandAndCapture(programPath, commandLine, &control);
+    if (control.IsStopped()) return std::nullopt;
+    return output;
+}
+
 UINT RunFormat(FormatThreadParam& record) {
     CQuarrix_Disk_FormatterDlg& dialog = *record.dialog;
     const bool windowsXp = IsWindowsXp(dialog.m_osProductName);
@@ -58,26 +72,29 @@ UINT RunFormat(FormatThreadParam& record) {
     dialog.m_warningText.SetWindowText(windowsXp ? kStatusPartitioning : kStatusFormatting);
     dialog.m_startButton.EnableWindow(FALSE);
 
-    const CapturedOutput partitioning =
-        RunCommandAndCapture(utilities.empty() ? utilities : utilities + L"diskpart.exe", dialog.m_commandLine);
+    RunControl& control = *record.control;
+    const std::optional<CapturedOutput> partitioning =
+        RunUnlessStopped(control, utilities.empty() ? utilities : utilities + L"diskpart.exe", dialog.m_commandLine);
     // The utility has ended: the script is let go, for the clean-up to delete.
     record.script.Release();
-    if (ClassifyDiskpartOutput(partitioning.started, partitioning.exitCode, partitioning.text) ==
-        DiskpartVerdict::Error)
-        return ErrorEnd(dialog, record.folder);
+    if (!partitioning || ClassifyDiskpartOutput(partitioning->started, partitioning->exitCode, partitioning->text) ==
+                             DiskpartVerdict::Error)
+        return ErrorEnd(dialog, record.folder, control);
 
     if (windowsXp) {
         // The partitioning only made the volume: format.com formats it before anything is called done.
         const std::wstring formatCommand = BuildXpFormatCommand(dialog.m_driveLetter, dialog.m_volumeLabel);
         dialog.m_warningText.SetWindowText(kStatusFormatting);
-        if (!LetterBelongsToTheDisk(dialog)) return ErrorEnd(dialog, record.folder);
-        const CapturedOutput formatting = RunCommandAndCapture(utilities + L"format.com", formatCommand);
+        if (!LetterBelongsToTheDisk(dialog)) return ErrorEnd(dialog, record.folder, control);
+        const std::optional<CapturedOutput> formatting =
+            RunUnlessStopped(control, utilities + L"format.com", formatCommand);
         // format.com tells its outcome by its exit code alone; its size lines differ between versions.
-        if (!formatting.started || formatting.exitCode != 0) return ErrorEnd(dialog, record.folder);
+        if (!formatting || !formatting->started || formatting->exitCode != 0)
+            return ErrorEnd(dialog, record.folder, control);
     }
     dialog.m_warningText.SetWindowText(kStatusFinished);
 
-    return NormalEnd(dialog, record.folder, windowsXp);
+    return NormalEnd(dialog, record.folder, control, windowsXp);
 }
 
 }  // namespace

@@ -3,20 +3,25 @@
 
 #include <windows.h>
 
+#include <memory>
+
+#include "format/RunControl.h"
 #include "format/ScriptFile.h"
 
 class CQuarrix_Disk_FormatterDlg;
 
 // Handed to the worker when it starts; from then on the worker owns and releases it, and with
 // it the temporary folder, held until the clean-up has run, and the partitioning script in it,
-// held unchangeable until the utility has run (declared after the folder, so it goes first).
+// held unchangeable until the utility has run (declared after the folder, so it goes first);
+// and the run's control, which the window shares to stop the run.
 struct FormatThreadParam {
     CQuarrix_Disk_FormatterDlg* dialog;
     PinnedFolder folder;
     HeldScript script;
+    std::shared_ptr<RunControl> control;
 };
 
 // Runs the partitioning utility (and on Windows XP format.com), reports the outcome in the
 // status line, restores the controls and removes the scripts. Returns 0 after a normal end,
-// 1 after an error end.
+// 1 after an error end, which a stopped run always takes.
 UINT FormatThreadProc(LPVOID parameter);

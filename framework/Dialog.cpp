@@ -57,23 +57,18 @@ void CDialog::OnOK() {
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
-void CDialog::HoldCloseRequests(const std::wstring& reason) {
-    m_closeHeld = true;
-    m_closeHeldReason = reason;
-}
-
-bool CDialog::RefuseCloseWhileHeld() {
+bool CDialog::RefuseCloseWhileHeld(UINT command) {
     if (!m_closeHeld) return false;
-    MessageBox(m_closeHeldReason);
+    OnHeldCloseRequest(command);
     return true;
 }
 
 void CDialog::OnOkCommand() {
-    if (!RefuseCloseWhileHeld()) OnOK();
+    if (!RefuseCloseWhileHeld(IDOK)) OnOK();
 }
 
 void CDialog::OnCancelCommand() {
-    if (!RefuseCloseWhileHeld()) OnCancel();
+    if (!RefuseCloseWhileHeld(IDCANCEL)) OnCancel();
 }
 
 LRESULT CDialog::Default() {

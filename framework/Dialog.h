@@ -3,7 +3,6 @@
 // object (reflection), and can hold close requests back while the program is busy.
 #pragma once
 
-#include <string>
 
 #include "framework/Wnd.h"
 
@@ -25,9 +24,9 @@ public:
     void EndDialog(int result) { ::EndDialog(m_hWnd, result); }
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
 
-    // While held, closing the dialog (Escape, Enter, the close box) shows `reason` instead.
-    // The dialog's own thread keeps running; nothing waits.
-    void HoldCloseRequests(const std::wstring& reason);
+    // While held, closing the dialog (Escape, Enter, the close box) does not end it: the request
+    // goes to OnHeldCloseRequest instead. The dialog's own thread keeps running; nothing waits.
+    void HoldCloseRequests() { m_closeHeld = true; }
     void ReleaseCloseRequests() { m_closeHeld = false; }
     bool AreCloseRequestsHeld() const { return m_closeHeld; }
 
@@ -38,6 +37,9 @@ protected:
     virtual void DoDataExchange(CDataExchange* exchange) {}
     virtual void OnOK();
     virtual void OnCancel();
+    // A close request while they are held: `command` is IDOK (Enter) or IDCANCEL (Escape, the
+    // close box, Alt+F4). It does nothing here.
+    virtual void OnHeldCloseRequest(UINT command) {}
 
     // Lets the dialog manager do its own processing of the message being handled.
     LRESULT Default() override;
@@ -47,12 +49,11 @@ protected:
 private:
     void OnOkCommand();
     void OnCancelCommand();
-    bool RefuseCloseWhileHeld();
+    bool RefuseCloseWhileHeld(UINT command);
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     UINT m_templateId;
     CWnd* m_pParentWnd;
     bool m_defaultRequested = false;
     bool m_closeHeld = false;
-    std::wstring m_closeHeldReason;
 };

@@ -33,3 +33,15 @@ std::optional<std::uint32_t> DiskNumberOfVolume(wchar_t driveLetter) {
     if (!disk || disk->openFails) return std::nullopt;
     return disk->number;
 }
+
+std::vector<DiskVolume> VolumesOfDisk(const std::wstring& diskNumber) {
+    std::vector<DiskVolume> volumes;
+    const VirtualDiskParse parse = LoadVirtualDisks(EnsureVirtualDisksFile());
+    for (const VirtualDisk& disk : parse.disks) {
+        // A virtual disk holds at most one volume, known by its letter and label.
+        const std::wstring letter = WideFromUtf8(disk.letter);
+        if (DiskNumberText(disk.number) == diskNumber && letter.size() == 1)
+            volumes.push_back({letter[0], WideFromUtf8(disk.label)});
+    }
+    return volumes;
+}

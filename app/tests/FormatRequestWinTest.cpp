@@ -1,13 +1,14 @@
-// "Start Format" on the real main window: the partitioning script it writes into the temporary
-// folder, the command line, the run that follows and its clean-up, the Enterprise warning, and
-// the requests it turns down before anything is written or started. The stand-in diskpart.exe
-// and format.com beside the test program work on virtual disks.
+// "Start Format" on the real main window: the confirmation that names the drive, the partitioning
+// script it writes into the temporary folder, the command line, the run that follows and its
+// clean-up, the Enterprise warning, and the requests it turns down before anything is written or
+// started. The stand-in diskpart.exe and format.com beside the test program work on virtual disks.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
 
 #include <future>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,7 @@ TEST_P(JobTest, WritesTheScriptRunsDiskpartOnItAndCleansUp) {
     ASSERT_TRUE(Choose(program, c.choice)) << "a letter may be in use under this Wine prefix";
 
     StartFormatPress press(program);
+    ASSERT_TRUE(Confirm(program));
     if (c.warns) {
         HWND box = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
         ASSERT_NE(box, nullptr) << "no warning";
@@ -100,6 +102,11 @@ TEST_P(JobTest, WritesTheScriptRunsDiskpartOnItAndCleansUp) {
         EXPECT_FALSE(program.Dialog().IsFormatRunInProgress());
         EXPECT_EQ(WindowState(program), NoRunShown(kIdleWarning, RGB(255, 0, 0)));
         EXPECT_EQ(SerializeVirtualDisks(environment.ReadDisks()), SerializeVirtualDisks(disks));
+        // A close request while the warning waits ("End task", the taskbar's "Close window")
+        // neither ends the window nor shows a box: the run it leads to needs the window.
+        ::PostMessageW(program.Window(), WM_CLOSE, 0, 0);
+        ::PostMessageW(program.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        EXPECT_FALSE(WaitUntil([&] { return program.PopUps().size() != 1 || program.Runner().Ended(); }, 1000));
         PressButton(box, IDOK);
     }
     ASSERT_TRUE(press.HandlerReturned(kBoxTimeoutMs)) << WindowState(program);
@@ -129,15 +136,24 @@ TEST_P(JobTest, WritesTheScriptRunsDiskpartOnItAndCleansUp) {
     EXPECT_TRUE(RunEndsWith(program, environment, kFinished));
     EXPECT_EQ(program.Dialog().m_commandLine, L"diskpart.exe /s " + scriptPath);
     EXPECT_EQ(SerializeVirtualDisks(environment.ReadDisks()), SerializeVirtualDisks(expectedDisks));
+    EXPECT_FALSE(program.Runner().Ended());
 }
 
 // ---------------------------------------------------------------------------------------------
 // Requests that write or start nothing.
 
+// The confirmation a request passes before it is refused: answered with OK, or with Enter, which
+// cancels; `volumes` as the box lists them.
+struct Confirmation {
+    bool format;
+    std::wstring volumes;
+};
+
 // Presses Start Format: the request ends after the box with `text` (empty: without a box), with
 // the progress reset, the window idle, no new file and the disks as they were.
 void ExpectRefusal(RunningProgram& program, const TestEnvironment& environment, const std::wstring& text,
-                   const std::vector<std::wstring>& tempFilesBefore = {}) {
+                   const std::vector<std::wstring>& tempFilesBefore = {},
+                   const std::optional<Confirmation>& confirmation = std::nullopt) {
     const std::string disksBefore = SerializeVirtualDisks(environment.ReadDisks());
     // A marquee bar keeps no position under Wine; without the marquee style it keeps the one it is given.
     HWND bar = program.Item(IDC_PROGRESS);
@@ -146,6 +162,9 @@ void ExpectRefusal(RunningProgram& program, const TestEnvironment& environment, 
     ASSERT_EQ(::SendMessageW(bar, PBM_GETPOS, 0, 0), 40);
 
     StartFormatPress press(program);
+    if (confirmation) {
+        ASSERT_TRUE(Confirm(program, confirmation->format, confirmation->volumes));
+    }
     if (!text.empty()) {
         HWND box = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
         ASSERT_NE(box, nullptr) << "no message";
@@ -160,6 +179,9 @@ void ExpectRefusal(RunningProgram& program, const TestEnvironment& environment, 
     EXPECT_EQ(WindowState(program), NoRunShown(kIdleWarning, RGB(255, 0, 0)));
     EXPECT_EQ(environment.TempFiles(), tempFilesBefore);
     EXPECT_EQ(SerializeVirtualDisks(environment.ReadDisks()), disksBefore);
+    // Closing works again.
+    PressButton(program.Window(), IDCANCEL);
+    EXPECT_TRUE(program.Runner().WaitForEnd(5000));
 }
 
 TEST(FormatRequestTest, MissingTemporaryFolderIsReportedAndNotCreated) {
@@ -169,7 +191,7 @@ TEST(FormatRequestTest, MissingTemporaryFolderIsReportedAndNotCreated) {
     ScopedEnvironmentVariable tmp(L"TMP", missing), temp(L"TEMP", missing);
     RunningProgram program;
     ASSERT_EQ(program.Dialog().m_tempPath, missing);
-    ExpectRefusal(program, environment, kScriptNotCreated);
+    ExpectRefusal(program, environment, kScriptNotCreated, {}, Confirmation{true, L""});
     EXPECT_FALSE(FileExists(missing));
 }
 
@@ -183,7 +205,7 @@ TEST(FormatRequestTest, OlderScriptHeldOpenByAReaderThatSharesNoWritingIsReporte
             &::CloseHandle);
         ASSERT_NE(reader.get(), INVALID_HANDLE_VALUE);
         RunningProgram program;
-        ExpectRefusal(program, environment, kScriptNotCreated, {L"diskpart2"});
+        ExpectRefusal(program, environment, kScriptNotCreated, {L"diskpart2"}, Confirmation{true, L""});
     }
     EXPECT_EQ(ReadFileBytes(scriptPath), "select disk 2\r\nclean\r\n");
 }
@@ -195,6 +217,7 @@ TEST(FormatRequestTest, ADriveReplacedWhileTheWarningWaitsIsNotFormattedAndTheLi
     ASSERT_TRUE(Choose(program, {3, L"F:"}));
 
     StartFormatPress press(program);
+    ASSERT_TRUE(Confirm(program));
     HWND warning = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
     ASSERT_NE(warning, nullptr) << "no warning";
     // Pulled meanwhile, and another drive took disk number 3.
@@ -235,6 +258,7 @@ struct RefusalCase {
     void (*arrange)(RunningProgram&);
     bool foreignDisk = false;  // instead of the maker's drive: the list shows the no-drives entry
     LCID threadLocale = 0;     // of the window's thread; 0: as the system gives it
+    std::optional<Confirmation> confirmation = std::nullopt;  // passed before the refusal
 };
 
 void PrintTo(const RefusalCase& c, std::ostream* out) { *out << c.name; }
@@ -277,6 +301,9 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"ExfatLabelWithAColon",
                     LabelProblemMessage({LabelProblem::HoldsCharacterExfatRefuses, L':'}),
                     [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"exFAT", L"Backup:1"})); }},
+        // Press Start Format and Enter: Cancel, the question's default, keeps the drive.
+        RefusalCase{"EnterOnTheConfirmationCancels", L"", [](RunningProgram&) {}, false, 0,
+                    Confirmation{false, L"G: (Photos)"}},
         RefusalCase{"NoDriveOnlyResetsTheProgress", L"",
                     [](RunningProgram& p) {
                         ASSERT_EQ(p.Drives(), std::vector<std::wstring>{kNoDrivesText});
@@ -289,10 +316,14 @@ TEST_P(RefusalTest, EndsWithItsMessageAndWritesOrStartsNothing) {
     VirtualDisk foreign = MakerDisk(1, "Generic Flash Disk USB Device", 1000204886016);
     foreign.path = "\\\\?\\usbstor#disk&ven_other&prod_flash&rev_1.00#000000000001&0#"
                    "{53f56307-b6bf-11d0-94f2-00a0c91efb8b}";
-    TestEnvironment environment({c.foreignDisk ? foreign : QuarrixDisk(2)});
+    // The drive holds a volume, which the confirmation names.
+    VirtualDisk drive = QuarrixDisk(2);
+    drive.letter = "G";
+    drive.label = "Photos";
+    TestEnvironment environment({c.foreignDisk ? foreign : drive});
     RunningProgram program(c.threadLocale);
     ASSERT_NO_FATAL_FAILURE(c.arrange(program));
-    ExpectRefusal(program, environment, c.text);
+    ExpectRefusal(program, environment, c.text, {}, c.confirmation);
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
 // Format runs from end to end in the real main window: how the utility's exit code and output
 // end a run, a missing utility, Windows XP mode with its question, a temporary folder with a
-// blank or reached through a link that is re-pointed, closing and device changes during a run,
-// and responsiveness. (Runs that succeed are checked with their
-// scripts in FormatRequestWinTest.) The stand-in diskpart.exe and format.com beside this test
-// work on the test's own virtual disks.
+// blank or reached through a link that is re-pointed, closing, stopping, shutting down and device
+// changes during a run, the utility ending with the program, and responsiveness. (Runs that
+// succeed are checked with their scripts in FormatRequestWinTest.) The stand-in diskpart.exe and
+// format.com beside this test work on the test's own virtual disks.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <chrono>
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "app/tests/support/FormatSteps.h"
+#include "app/tests/support/ProgramProcess.h"
 #include "app/tests/support/ScopedDriveLetter.h"
 #include "app/tests/support/ShellObserver.h"
 #include "sim/SimulatorFiles.h"
@@ -31,6 +33,13 @@ VirtualDisk BystanderDisk() {
 }
 
 std::string DisksText(const std::vector<VirtualDisk>& disks) { return SerializeVirtualDisks(disks); }
+
+// Sends a message as another program would and tells whether the window answered within 2 s: a
+// box the message opened would keep it from answering.
+bool AnsweredAtOnce(HWND window, UINT message, WPARAM wParam, DWORD_PTR* result = nullptr) {
+    DWORD_PTR ignored = 0;
+    return ::SendMessageTimeoutW(window, message, wParam, 0, SMTO_NORMAL, 2000, result ? result : &ignored) != 0;
+}
 
 // ---------------------------------------------------------------------------------------------
 // How a run ends: its exit code and failure words decide, in any language of the utility.
@@ -167,6 +176,9 @@ TEST_P(WindowsXpRunTest, PartitionsFormatsWithFormatComAndAsksToOpenTheDrive) {
               std::wstring(L"Format complete.\nWould like to open drive '") + letter + L":\\' now?");
     for (int button : {IDYES, IDNO, IDOK, IDCANCEL})
         EXPECT_EQ(MessageBoxHasButton(question, button), button == IDYES || button == IDNO) << "button " << button;
+    EXPECT_EQ(program.PopUps(), std::vector<HWND>{question});
+    // Nothing is left to stop: a close request while the question waits does nothing.
+    ASSERT_TRUE(AnsweredAtOnce(program.Window(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED)));
     EXPECT_EQ(program.PopUps(), std::vector<HWND>{question});
     // Asked once the run is over: the window is back, the scripts are going, the disk is done.
     EXPECT_EQ(WindowState(program), NoRunShown(kFinished));
@@ -359,6 +371,7 @@ TEST_P(TemporaryFolderLinkTest, TheRunKeepsToTheRealFolderItFoundFirst) {
     ASSERT_EQ(program.Dialog().m_tempPath, link.Path());
     ASSERT_TRUE(Choose(program, {3, L"K:", L"NTFS", L"Backup"}));
     StartFormatPress press(program);
+    ASSERT_TRUE(Confirm(program));
     if (when == Repointed::WhileTheWarningWaits) {
         HWND warning = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
         ASSERT_NE(warning, nullptr) << "no warning";
@@ -383,33 +396,49 @@ TEST(FormatRunTest, ClosingAndDeviceChangesDuringARunLeaveItAsStartedAndClosingW
     const VirtualDisk target = QuarrixDisk(1, 6000), bystander = BystanderDisk();
     TestEnvironment environment({target, bystander});
     RunningProgram program;
-    ASSERT_TRUE(Choose(program, {1, L"K:", L"NTFS", L"Backup"}));
+    ASSERT_TRUE(Choose(program, {1, L"K:", L"exFAT", L"Backup"}));
     const std::vector<std::wstring> drives = program.Drives(), letters = program.Letters();
     ASSERT_EQ(drives.size(), 2u);
     ASSERT_TRUE(StartRun(program));
     ASSERT_TRUE(WaitForWindowState(program, RunShown(kFormatting)));
 
+    // Windows asks before a shutdown or log-off: not now.
+    DWORD_PTR endSession = TRUE;
+    ASSERT_TRUE(AnsweredAtOnce(program.Window(), WM_QUERYENDSESSION, 0, &endSession));
+    EXPECT_EQ(endSession, FALSE);
+    // Enter away from a push button never asks and never closes.
+    ASSERT_TRUE(AnsweredAtOnce(program.Window(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED)));
+    EXPECT_TRUE(program.PopUps().empty());
+
     const struct {
         const char* name;
         UINT message;
         WPARAM wParam;
-    } closeRoutes[] = {{"Escape", WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED)},
-                       {"Enter away from a push button", WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED)},
-                       {"WM_CLOSE", WM_CLOSE, 0},
-                       {"close box of the system menu", WM_SYSCOMMAND, SC_CLOSE}};
+        bool toFocus;  // a key, which reaches the window only through a focused control
+    } closeRoutes[] = {{"Escape", WM_KEYDOWN, VK_ESCAPE, true},
+                       {"WM_CLOSE", WM_CLOSE, 0, false},
+                       {"close box of the system menu", WM_SYSCOMMAND, SC_CLOSE, false}};
     for (const auto& route : closeRoutes) {
         SCOPED_TRACE(route.name);
         ASSERT_TRUE(program.Dialog().IsFormatRunInProgress()) << "the run ended too soon for this test";
-        ::PostMessageW(program.Window(), route.message, route.wParam, 0);
+        GUITHREADINFO gui{};
+        gui.cbSize = sizeof(gui);
+        ASSERT_TRUE(::GetGUIThreadInfo(program.ThreadId(), &gui));
+        ASSERT_TRUE(!route.toFocus || ::IsChild(program.Window(), gui.hwndFocus)) << "no control has the focus";
+        ::PostMessageW(route.toFocus ? gui.hwndFocus : program.Window(), route.message, route.wParam, 0);
         HWND box = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
         ASSERT_NE(box, nullptr);
-        ExpectOkBoxOf(program, box, kCloseDuringRunMessage);
-        PressButton(box, IDOK);
+        ExpectBoxOf(program, box, kStopQuestionText, {IDYES, IDNO}, true);
+        // While the question is open, another close request asks nothing more.
+        ASSERT_TRUE(AnsweredAtOnce(program.Window(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED)));
+        EXPECT_EQ(program.PopUps(), std::vector<HWND>{box});
+        PressButton(box, IDNO);
         ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }, 5000));
         EXPECT_FALSE(program.Runner().Ended());
         EXPECT_TRUE(::IsWindowVisible(program.Window()));
     }
-    // Each scan rebuilds the lists: the chosen drive stays chosen, the letter goes back to the first.
+    // Each scan rebuilds the lists and keeps the choices: the drive, the letter while it is free,
+    // and the file system.
     for (WPARAM eventType : {WPARAM(0x8000) /* arrival */, WPARAM(0x8004) /* removal */,
                               WPARAM(0x0007) /* nodes changed */}) {
         SCOPED_TRACE(eventType);
@@ -422,7 +451,8 @@ TEST(FormatRunTest, ClosingAndDeviceChangesDuringARunLeaveItAsStartedAndClosingW
         EXPECT_EQ(program.Drives(), drives);
         EXPECT_EQ(program.SelectedDrive(), drives[1]);
         EXPECT_EQ(program.Letters(), letters);
-        EXPECT_EQ(program.SelectedLetter(), letters[0]);
+        EXPECT_EQ(program.SelectedLetter(), L"M:");
+        EXPECT_EQ(program.SelectedFileSystem(), L"exFAT");
         EXPECT_EQ(WindowState(program), RunShown(kFormatting));
     }
     // A click that reaches the handler during the run (the button is hidden) starts nothing.
@@ -432,10 +462,73 @@ TEST(FormatRunTest, ClosingAndDeviceChangesDuringARunLeaveItAsStartedAndClosingW
 
     // The run went on with the choices it started with.
     EXPECT_TRUE(RunEndsWith(program, environment, kFinished));
-    EXPECT_EQ(DisksText(environment.ReadDisks()), DisksText({Formatted(target, "NTFS", "Backup", "K"), bystander}));
+    EXPECT_EQ(DisksText(environment.ReadDisks()), DisksText({Formatted(target, "exFAT", "Backup", "K"), bystander}));
+    ASSERT_TRUE(AnsweredAtOnce(program.Window(), WM_QUERYENDSESSION, 0, &endSession));
+    EXPECT_EQ(endSession, TRUE);
     PressButton(program.Window(), IDCANCEL);
     ASSERT_TRUE(program.Runner().WaitForEnd(5000));
     EXPECT_EQ(program.Runner().Result(), IDCANCEL);
+}
+
+// The stand-in utilities running now as children of the process `parentId`.
+std::vector<DWORD> StandInsOf(DWORD parentId) {
+    std::vector<DWORD> found;
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return found;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = ::Process32FirstW(snapshot, &entry); more; more = ::Process32NextW(snapshot, &entry)) {
+        const std::wstring name = entry.szExeFile;
+        if (entry.th32ParentProcessID == parentId && (name == L"diskpart.exe" || name == L"format.com"))
+            found.push_back(entry.th32ProcessID);
+    }
+    ::CloseHandle(snapshot);
+    return found;
+}
+
+TEST(FormatRunTest, AStopAnsweredYesEndsTheUtilityAndTheRunWithTheErrorEnd) {
+    const VirtualDisk target = QuarrixDisk(1, 30000);
+    TestEnvironment environment({target});
+    RunningProgram program;
+    ASSERT_TRUE(Choose(program, {1, L"K:", L"NTFS", L"Backup"}));
+    ASSERT_TRUE(StartRun(program));
+    ASSERT_TRUE(WaitUntil([] { return !StandInsOf(::GetCurrentProcessId()).empty(); }, kBoxTimeoutMs));
+
+    ::PostMessageW(program.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    HWND box = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
+    ASSERT_NE(box, nullptr);
+    PressButton(box, IDYES);
+    ASSERT_TRUE(program.WaitForRunEnd(10000)) << "the stopped run goes on";
+    EXPECT_TRUE(RunEndsWith(program, environment, kFailed));
+    EXPECT_TRUE(StandInsOf(::GetCurrentProcessId()).empty());
+    EXPECT_NE(DisksText(environment.ReadDisks()), DisksText({Formatted(target, "NTFS", "Backup", "K")}));
+    // The window stays and closes as ever.
+    EXPECT_FALSE(program.Runner().Ended());
+    PressButton(program.Window(), IDCANCEL);
+    EXPECT_TRUE(program.Runner().WaitForEnd(5000));
+}
+
+TEST(FormatRunTest, TheUtilityEndsWithTheProgramEndedFromOutside) {
+    TestEnvironment environment({QuarrixDisk(1, 30000)});
+    ProgramProcess simulator(RunningProgramFolder() + L"Quarrix_Disk_Formatter_Sim.exe");
+    ASSERT_EQ(simulator.Failure(), "");
+    ::PostMessageW(simulator.Window(), WM_COMMAND, MAKEWPARAM(IDC_START_FORMAT, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(simulator.Item(IDC_START_FORMAT)));
+    // Its boxes carry its name.
+    HWND confirmation = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        return (confirmation = FindDialogOfProcess(simulator.ProcessId(), L"Quarrix_Disk_Formatter_Sim")) != nullptr;
+    }, kBoxTimeoutMs));
+    PressButton(confirmation, IDOK);
+    std::vector<DWORD> utilities;
+    ASSERT_TRUE(WaitUntil([&] { return !(utilities = StandInsOf(simulator.ProcessId())).empty(); }, kBoxTimeoutMs));
+    HANDLE utility = ::OpenProcess(SYNCHRONIZE, FALSE, utilities[0]);
+    ASSERT_NE(utility, nullptr);
+
+    // As Task Manager's "End process" does.
+    ASSERT_TRUE(::TerminateProcess(simulator.Process(), 1));
+    EXPECT_EQ(::WaitForSingleObject(utility, 10000), WAIT_OBJECT_0) << "the utility runs on";
+    ::CloseHandle(utility);
 }
 
 TEST(FormatRunTest, WindowAnswersWithinFiftyMillisecondsThroughoutASlowRun) {

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "drives/DriveRules.h"
+#include "format/RunQuestions.h"
 
 namespace {
 
@@ -120,6 +121,15 @@ TEST(FormatRequestRulesTest, LabelProblemMessageNamesTheReason) {
         EXPECT_NE(message.find(word), std::wstring::npos) << testing::PrintToString(message);
     }
     EXPECT_EQ((std::set<std::wstring>{ntfs, exfat, quote, control, colon, pipe, codePage}).size(), 7u);
+}
+
+TEST(FormatRequestRulesTest, ConfirmationNamesTheDriveAndItsVolumesInLetterOrder) {
+    const std::wstring entry = L"[1] - Quarrix QX7 (1TB)";
+    const std::wstring head = L"All data on the drive \"[1] - Quarrix QX7 (1TB)\" will be deleted.\n\n";
+    const std::wstring tail = L"Press OK to format it, or Cancel to keep it.";
+    EXPECT_EQ(BuildFormatConfirmation(entry, {}), head + tail);
+    EXPECT_EQ(BuildFormatConfirmation(entry, {{L'F', L""}, {L'E', L"Photos"}}),
+              head + L"It holds E: (Photos), F:.\n\n" + tail);
 }
 
 }  // namespace

@@ -70,6 +70,8 @@ public:
     CTestStatic m_colour;
     std::atomic<int> clicks{0};
     std::atomic<int> exchanges{0};
+    std::atomic<int> heldOks{0};
+    std::atomic<int> heldCancels{0};
 
 protected:
     void DoDataExchange(CDataExchange* exchange) override {
@@ -79,10 +81,11 @@ protected:
     // Overrides the base class's entry for the same button.
     void OnPressHere() { ++clicks; }
     LRESULT OnHold(WPARAM hold, LPARAM) {
-        if (hold) HoldCloseRequests(L"Busy: try again later.");
+        if (hold) HoldCloseRequests();
         else ReleaseCloseRequests();
         return 1;
     }
+    void OnHeldCloseRequest(UINT command) override { ++(command == IDOK ? heldOks : heldCancels); }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -156,32 +159,26 @@ TEST(Reflection, TheParentHandsTheColourRequestToTheBoundControl) {
     ::DeleteDC(dc);
 }
 
-TEST(CloseHold, ACloseRequestWhileHeldShowsTheReasonAndKeepsTheDialogOpen) {
+TEST(CloseHold, ACloseRequestWhileHeldGoesToTheHookAndKeepsTheDialogOpen) {
     CTestDialog dialog;
     ModalDialogRunner runner([&] { return dialog.DoModal(); });
     ::SendMessageW(runner.Window(), kHoldMessage, 1, 0);
 
-    PressButton(runner.Window(), IDCANCEL);  // Escape
-    HWND box = FindMessageBox(runner.ThreadId(), 5000);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), L"Busy: try again later.");
-    PressButton(box, IDOK);
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box); }, 5000));
+    // Escape, Enter away from a push button, and the close box, which comes as Escape.
+    ::SendMessageW(runner.Window(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    ::SendMessageW(runner.Window(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ::PostMessageW(runner.Window(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return dialog.heldCancels == 2; }, 5000));
+    EXPECT_EQ(dialog.heldOks, 1);
     EXPECT_FALSE(runner.WaitForEnd(300));
     EXPECT_TRUE(::IsWindow(runner.Window()));
-
-    // The close box goes the same way.
-    ::PostMessageW(runner.Window(), WM_CLOSE, 0, 0);
-    box = FindMessageBox(runner.ThreadId(), 5000);
-    ASSERT_NE(box, nullptr);
-    PressButton(box, IDOK);
-    EXPECT_FALSE(runner.WaitForEnd(300));
 
     // Once released, closing works again.
     ::SendMessageW(runner.Window(), kHoldMessage, 0, 0);
     PressButton(runner.Window(), IDCANCEL);
     ASSERT_TRUE(runner.WaitForEnd(5000));
     EXPECT_EQ(runner.Result(), IDCANCEL);
+    EXPECT_EQ(dialog.heldCancels, 2);
 }
 
 TEST(CloseHold, TheDialogThreadKeepsAnsweringWhileHeld) {

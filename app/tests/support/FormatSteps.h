@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -107,15 +108,69 @@ private:
     int ticket_;
 };
 
-// Presses Start Format; the request must pass without a box (the run may be over already).
-inline testing::AssertionResult StartRun(RunningProgram& program) {
+// Notes a visible static control that shows an icon.
+inline BOOL CALLBACK NoteShownIcon(HWND child, LPARAM data) {
+    if ((StyleOf(child) & SS_TYPEMASK) == SS_ICON && ClassOf(child) == L"Static" && ::IsWindowVisible(child) &&
+        ::SendMessageW(child, STM_GETICON, 0, 0) != 0)
+        *reinterpret_cast<bool*>(data) = true;
+    return TRUE;
+}
+
+// A box of the main window itself: the text, exactly these buttons, and an icon or none. (Only
+// boxes with the application's name as caption are found at all.)
+inline void ExpectBoxOf(const RunningProgram& program, HWND box, const std::wstring& text,
+                        const std::vector<int>& buttons, bool icon) {
+    EXPECT_EQ(MessageBoxText(box), text);
+    EXPECT_EQ(::GetWindow(box, GW_OWNER), program.Window());
+    for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO})
+        EXPECT_EQ(MessageBoxHasButton(box, id), std::count(buttons.begin(), buttons.end(), id) == 1) << "button " << id;
+    bool shown = false;
+    ::EnumChildWindows(box, &NoteShownIcon, reinterpret_cast<LPARAM>(&shown));
+    EXPECT_EQ(shown, icon);
+}
+
+// The text and the OK button alone, no icon.
+inline void ExpectOkBoxOf(const RunningProgram& program, HWND box, const std::wstring& text) {
+    ExpectBoxOf(program, box, text, {IDOK}, false);
+}
+
+// Presses Enter on the box's focused button, as a user's Enter reaches it.
+inline void PressEnterInBox(HWND box) {
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof(gui);
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(box, nullptr), &gui);
+    ::PostMessageW(gui.hwndFocus, WM_KEYDOWN, VK_RETURN, 1);
+    ::PostMessageW(gui.hwndFocus, WM_KEYUP, VK_RETURN, 0xC0000001);
+}
+
+// Answers the question before a drive is wiped, once it is checked: it names the selected drive
+// and `volumes` as the box lists them (empty: none). `format`: OK; otherwise Enter, which Cancel,
+// the default button, takes.
+inline testing::AssertionResult Confirm(RunningProgram& program, bool format = true,
+                                        const std::wstring& volumes = std::wstring()) {
+    HWND box = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
+    if (!box) return testing::AssertionFailure() << "no confirmation; the window shows " << WindowState(program);
+    ExpectBoxOf(program, box, ConfirmationText(program.SelectedDrive(), volumes), {IDOK, IDCANCEL}, true);
+    if (format) {
+        PressButton(box, IDOK);
+    } else {
+        PressEnterInBox(box);
+    }
+    if (WaitUntil([&] { return !::IsWindow(box); }, kBoxTimeoutMs)) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "the confirmation stays open";
+}
+
+// Presses Start Format and formats; the request must pass without another box (the run may be
+// over already).
+inline testing::AssertionResult StartRun(RunningProgram& program, const std::wstring& volumes = std::wstring()) {
     StartFormatPress press(program);
+    const testing::AssertionResult confirmed = Confirm(program, true, volumes);
+    if (!confirmed) return confirmed;
     if (press.HandlerReturned(kBoxTimeoutMs) && program.PopUps().empty()) return testing::AssertionSuccess();
     return testing::AssertionFailure() << "the request stopped at a box; the window shows " << WindowState(program);
 }
 
-// The clean-up of every file whose name begins with "diskpart" runs through a command
-// interpreter nobody waits for.
+// The clean-up deletes every script: "diskpart" and digits, in any letter case.
 inline testing::AssertionResult ScriptsCleanedUp(const TestEnvironment& environment) {
     std::vector<std::wstring> scripts;
     const bool cleaned = WaitUntil([&] {
@@ -140,22 +195,3 @@ inline testing::AssertionResult RunEndsWith(RunningProgram& program, const TestE
     return ScriptsCleanedUp(environment);
 }
 
-// Notes a visible static control that shows an icon.
-inline BOOL CALLBACK NoteShownIcon(HWND child, LPARAM data) {
-    if ((StyleOf(child) & SS_TYPEMASK) == SS_ICON && ClassOf(child) == L"Static" && ::IsWindowVisible(child) &&
-        ::SendMessageW(child, STM_GETICON, 0, 0) != 0)
-        *reinterpret_cast<bool*>(data) = true;
-    return TRUE;
-}
-
-// A box of the main window itself: the text, the OK button alone, no icon. (Only boxes with the
-// application's name as caption are found at all.)
-inline void ExpectOkBoxOf(const RunningProgram& program, HWND box, const std::wstring& text) {
-    EXPECT_EQ(MessageBoxText(box), text);
-    EXPECT_EQ(::GetWindow(box, GW_OWNER), program.Window());
-    for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO})
-        EXPECT_EQ(MessageBoxHasButton(box, id), id == IDOK) << "button " << id;
-    bool icon = false;
-    ::EnumChildWindows(box, &NoteShownIcon, reinterpret_cast<LPARAM>(&icon));
-    EXPECT_FALSE(icon);
-}

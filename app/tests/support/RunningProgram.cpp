@@ -45,9 +45,10 @@ RunningProgram::RunningProgram(LCID threadLocale) {
 
 RunningProgram::~RunningProgram() {
     // A run still under way holds the close back; let it end first, answering any box a failed
-    // test left open (OK, or No to a question).
+    // test left open (Cancel, else OK, or No to a question).
     WaitUntil([this] {
-        for (HWND box : PopUps()) PressButton(box, MessageBoxHasButton(box, IDOK) ? IDOK : IDNO);
+        for (HWND box : PopUps())
+            PressButton(box, MessageBoxHasButton(box, IDCANCEL) ? IDCANCEL : MessageBoxHasButton(box, IDOK) ? IDOK : IDNO);
         return PopUps().empty() && !dialog_.IsFormatRunInProgress();
     }, 30000);
     delete runner_;

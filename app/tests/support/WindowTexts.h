@@ -2,6 +2,8 @@
 // window with what the user must see, not with the program's own constants.
 #pragma once
 
+#include <string>
+
 inline constexpr wchar_t kMainWindowTitle[] = L"Quarrix Disk Formatter v1.34 Beta";
 inline constexpr wchar_t kAboutWindowTitle[] = L"About Quarrix Disk Formatter v1.34 Beta";
 inline constexpr wchar_t kNoDrivesText[] = L"No Quarrix drives found.";
@@ -16,3 +18,13 @@ inline constexpr wchar_t kEnterpriseWarningText[] =
     L"Quarrix Enterprise detected!\n\nYou will need to press [CONTINUE] on the Quarrix drive when prompted to "
     L"modify the file system.  Otherwise this formatting process will not complete successfully.";
 inline constexpr wchar_t kWindowsXp[] = L"Microsoft Windows XP";
+inline constexpr wchar_t kStopQuestionText[] =
+    L"A drive is being formatted.\n\nStopping now leaves the drive without a usable file system until it is "
+    L"formatted again.\n\nStop formatting?";
+
+// The question before a drive is wiped: `volumes` as the box lists them ("E: (Photos), F:"),
+// empty when the disk holds none.
+inline std::wstring ConfirmationText(const std::wstring& driveEntry, const std::wstring& volumes) {
+    return L"All data on the drive \"" + driveEntry + L"\" will be deleted.\n\n" +
+           (volumes.empty() ? L"" : L"It holds " + volumes + L".\n\n") + L"Press OK to format it, or Cancel to keep it.";
+}

@@ -1,0 +1,58 @@
+#include "format/RunControl.h"
+
+class RunControl::Lock {
+public:
+    explicit Lock(CRITICAL_SECTION& section) : m_section(section) { ::EnterCriticalSection(&m_section); }
+    Lock(const Lock&) = delete;
+    Lock& operator=(const Lock&) = delete;
+    ~Lock() { ::LeaveCriticalSection(&m_section); }
+
+private:
+    CRITICAL_SECTION& m_section;
+};
+
+RunControl::RunControl() { ::InitializeCriticalSection(&m_section); }
+
+RunControl::~RunControl() { ::DeleteCriticalSection(&m_section); }
+
+bool RunControl::Stop() {
+    Lock lock(m_section);
+    if (m_finished) return false;
+    m_stopped = true;
+    // A utility of the run's job may have started others: the job ends them all.
+    if (m_job) {
+        ::TerminateJobObject(m_job, ERROR_CANCELLED);
+    } else if (m_process) {
+        ::TerminateProcess(m_process, ERROR_CANCELLED);
+    }
+    return true;
+}
+
+bool RunControl::CanStop() const {
+    Lock lock(m_section);
+    return !m_finished;
+}
+
+bool RunControl::IsStopped() const {
+    Lock lock(m_section);
+    return m_stopped;
+}
+
+bool RunControl::Adopt(HANDLE job, HANDLE process) {
+    Lock lock(m_section);
+    if (m_stopped) return false;
+    m_job = job;
+    m_process = process;
+    return true;
+}
+
+void RunControl::Disown() {
+    Lock lock(m_section);
+    m_job = nullptr;
+    m_process = nullptr;
+}
+
+void RunControl::Finish() {
+    Lock lock(m_section);
+    m_finished = true;
+}

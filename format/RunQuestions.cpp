@@ -1,0 +1,17 @@
+#include "format/RunQuestions.h"
+
+#include <algorithm>
+
+std::wstring BuildFormatConfirmation(const std::wstring& driveEntry, std::vector<DiskVolume> volumes) {
+    std::sort(volumes.begin(), volumes.end(),
+              [](const DiskVolume& a, const DiskVolume& b) { return a.letter < b.letter; });
+    std::wstring held;
+    for (const DiskVolume& volume : volumes) {
+        if (!held.empty()) held += L", ";
+        held += std::wstring(1, volume.letter) + L":";
+        if (!volume.label.empty()) held += L" (" + volume.label + L")";
+    }
+    std::wstring text = L"All data on the drive \"" + driveEntry + L"\" will be deleted.\n\n";
+    if (!held.empty()) text += L"It holds " + held + L".\n\n";
+    return text + L"Press OK to format it, or Cancel to keep it.";
+}
