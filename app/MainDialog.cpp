@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <memory>
+
 #include "app/AboutDialog.h"
 #include "format/EnvironmentRules.h"
 
@@ -110,7 +112,10 @@ void CQuarrix_Disk_FormatterDlg::ShowAboutBox() {
     about.DoModal();
 }
 
-LRESULT CQuarrix_Disk_FormatterDlg::OnFormatRunEnded(WPARAM, LPARAM) {
+LRESULT CQuarrix_Disk_FormatterDlg::OnFormatRunEnded(WPARAM, LPARAM explanation) {
+    const std::unique_ptr<std::wstring> text(reinterpret_cast<std::wstring*>(explanation));
     ReleaseCloseRequests();
+    // Shown by the window's own thread once the run is over, the status line and button back.
+    if (text) MessageBox(*text, nullptr, MB_OK | MB_ICONERROR);
     return 0;
 }

@@ -6,6 +6,8 @@
 #include "format/AnsiText.h"
 #include "format/FormatRequestRules.h"
 #include "format/FormatWorker.h"
+#include "format/RunExplanation.h"
+#include "format/SystemMessage.h"
 
 void CQuarrix_Disk_FormatterDlg::OnStartFormat() {
     // One run at a time: a click or an Enter queued behind the one that started a run does nothing.
@@ -35,7 +37,7 @@ void CQuarrix_Disk_FormatterDlg::OnStartFormat() {
     }
 
     m_commandLine = BuildDiskpartCommandLine(folder.Path(), m_diskNumber);
-    StartFormatWorker(std::move(folder), std::move(script));
+    StartFormatWorker(chosenPath, std::move(folder), std::move(script));
 }
 
 void CQuarrix_Disk_FormatterDlg::ReadFormatRequest() {
@@ -76,15 +78,18 @@ bool CQuarrix_Disk_FormatterDlg::ChosenDriveStillAttached(const std::wstring& in
     return present && ChosenDriveStillPresent(*present, m_diskNumber, interfacePath, m_driveEntry);
 }
 
-void CQuarrix_Disk_FormatterDlg::StartFormatWorker(PinnedFolder folder, HeldScript script) {
-    auto* parameter = new FormatThreadParam{this, std::move(folder), std::move(script)};
+void CQuarrix_Disk_FormatterDlg::StartFormatWorker(std::wstring drivePath, PinnedFolder folder, HeldScript script) {
+    auto* parameter = new FormatThreadParam{this, std::move(drivePath), std::move(folder), std::move(script)};
     // Closing the window is held back, and the button disabled, until the worker reports its
     // end; both before the thread starts, which may finish before this handler returns.
     HoldCloseRequests(kCloseDuringRunMessage);
     m_startButton.EnableWindow(FALSE);
     if (!AfxBeginThread(&FormatThreadProc, parameter, THREAD_PRIORITY_NORMAL, 0, 0, nullptr)) {
+        const DWORD error = ::GetLastError();
         delete parameter;  // closes and deletes the script: nothing will run it
         ReleaseCloseRequests();
         m_startButton.EnableWindow(TRUE);
+        MessageBox(WithSystemMessage(kFormatNotStartedLead, error, SystemErrorMessage(error)), nullptr,
+                   MB_OK | MB_ICONERROR);
     }
 }

@@ -2,7 +2,9 @@
 
 #include <shellapi.h>
 
+#include <chrono>
 #include <memory>
+#include <optional>
 
 #include "app/MainDialog.h"
 #include "drives/DiskSource.h"
@@ -10,6 +12,8 @@
 #include "format/DiskUtilities.h"
 #include "format/EnvironmentRules.h"
 #include "format/OutputRules.h"
+#include "format/RunExplanation.h"
+#include "format/SystemMessage.h"
 
 namespace {
 
@@ -21,21 +25,31 @@ void RestoreControls(CQuarrix_Disk_FormatterDlg& dialog) {
     dialog.m_startButton.EnableWindow(TRUE);
 }
 
-UINT ErrorEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder) {
+// The explanation of the error end goes back to the dialog, which shows it once the run is over.
+using ErrorExplanation = std::optional<std::wstring>;
+
+ErrorExplanation ErrorEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder, const RunOutcome& outcome) {
     dialog.m_warningText.SetWindowText(kStatusError);
     DeleteScriptFiles(folder);
     RestoreControls(dialog);
-    return 1;
+    return ExplainFailedRun(outcome);
 }
 
-UINT NormalEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder, bool windowsXp) {
+// How a utility run ended: `ending` when it ran, else why it could not be started.
+RunOutcome OutcomeOf(const CapturedOutput& run, RunEnding ending) {
+    if (!run.started)
+        return {RunEnding::UtilityNotStarted, std::uint32_t(run.startError), {}, SystemErrorMessage(run.startError)};
+    return {ending, std::uint32_t(run.exitCode), run.text};
+}
+
+ErrorExplanation NormalEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder, bool windowsXp) {
     RestoreControls(dialog);
     DeleteScriptFiles(folder);
     if (windowsXp && AfxMessageBox(BuildOpenDriveQuestion(dialog.m_driveLetter), MB_YESNO, 0) == IDYES) {
         ::ShellExecuteW(nullptr, L"open", DriveRootPath(dialog.m_driveLetter).c_str(), nullptr, nullptr,
                         SW_SHOWNORMAL);
     }
-    return 0;
+    return std::nullopt;
 }
 
 // Before format.com formats the new letter, it must be the volume of the disk just partitioned;
@@ -46,7 +60,22 @@ bool LetterBelongsToTheDisk(const CQuarrix_Disk_FormatterDlg& dialog) {
     return disk && DiskNumberText(*disk) == dialog.m_diskNumber;
 }
 
-UINT RunFormat(FormatThreadParam& record) {
+// Diskpart may fail when it starts too soon after its previous run by this window.
+void WaitOutDiskpartPause(const CQuarrix_Disk_FormatterDlg& dialog) {
+    if (!dialog.m_diskpartEndedAt) return;
+    const auto resume = *dialog.m_diskpartEndedAt + std::chrono::milliseconds(DiskUtilityPauseMs());
+    const auto now = std::chrono::steady_clock::now();
+    if (resume > now) ::Sleep(DWORD(std::chrono::ceil<std::chrono::milliseconds>(resume - now).count()));
+}
+
+CapturedOutput RunDiskpart(CQuarrix_Disk_FormatterDlg& dialog, const std::wstring& utilities) {
+    WaitOutDiskpartPause(dialog);
+    CapturedOutput run = RunCommandAndCapture(utilities + L"diskpart.exe", dialog.m_commandLine);
+    if (run.started) dialog.m_diskpartEndedAt = std::chrono::steady_clock::now();
+    return run;
+}
+
+ErrorExplanation RunFormat(FormatThreadParam& record) {
     CQuarrix_Disk_FormatterDlg& dialog = *record.dialog;
     const bool windowsXp = IsWindowsXp(dialog.m_osProductName);
 
@@ -58,22 +87,38 @@ UINT RunFormat(FormatThreadParam& record) {
     dialog.m_warningText.SetWindowText(windowsXp ? kStatusPartitioning : kStatusFormatting);
     dialog.m_startButton.EnableWindow(FALSE);
 
-    const CapturedOutput partitioning =
-        RunCommandAndCapture(utilities.empty() ? utilities : utilities + L"diskpart.exe", dialog.m_commandLine);
-    // The utility has ended: the script is let go, for the clean-up to delete.
+    if (utilities.empty()) return ErrorEnd(dialog, record.folder, RunOutcome{RunEnding::UtilityNotFound});
+
+    CapturedOutput partitioning = RunDiskpart(dialog, utilities);
+    // The first run on a USB drive sometimes fails in a way the next run does not: it runs once
+    // more after the pause, if the chosen drive is still the disk behind its number right then.
+    bool driveListChanged = false;
+    if (partitioning.started && IsDiskpartFailureWorthRunningAgain(partitioning.exitCode)) {
+        WaitOutDiskpartPause(dialog);
+        driveListChanged = !dialog.ChosenDriveStillAttached(record.drivePath);
+        if (!driveListChanged) partitioning = RunDiskpart(dialog, utilities);
+    }
+    // The utility's last run has ended: the script is let go, for the clean-up to delete.
     record.script.Release();
+    if (driveListChanged)
+        return ErrorEnd(dialog, record.folder, OutcomeOf(partitioning, RunEnding::DriveListChanged));
     if (ClassifyDiskpartOutput(partitioning.started, partitioning.exitCode, partitioning.text) ==
         DiskpartVerdict::Error)
-        return ErrorEnd(dialog, record.folder);
+        return ErrorEnd(dialog, record.folder, OutcomeOf(partitioning, RunEnding::UtilityFailed));
 
     if (windowsXp) {
         // The partitioning only made the volume: format.com formats it before anything is called done.
         const std::wstring formatCommand = BuildXpFormatCommand(dialog.m_driveLetter, dialog.m_volumeLabel);
         dialog.m_warningText.SetWindowText(kStatusFormatting);
-        if (!LetterBelongsToTheDisk(dialog)) return ErrorEnd(dialog, record.folder);
+        if (!LetterBelongsToTheDisk(dialog)) {
+            RunOutcome elsewhere{RunEnding::XpLetterElsewhere};
+            elsewhere.driveLetter = dialog.m_driveLetter.empty() ? L'?' : dialog.m_driveLetter[0];
+            return ErrorEnd(dialog, record.folder, elsewhere);
+        }
         const CapturedOutput formatting = RunCommandAndCapture(utilities + L"format.com", formatCommand);
         // format.com tells its outcome by its exit code alone; its size lines differ between versions.
-        if (!formatting.started || formatting.exitCode != 0) return ErrorEnd(dialog, record.folder);
+        if (!formatting.started || formatting.exitCode != 0)
+            return ErrorEnd(dialog, record.folder, OutcomeOf(formatting, RunEnding::XpFormatFailed));
     }
     dialog.m_warningText.SetWindowText(kStatusFinished);
 
@@ -85,10 +130,15 @@ UINT RunFormat(FormatThreadParam& record) {
 UINT FormatThreadProc(LPVOID parameter) {
     std::unique_ptr<FormatThreadParam> record(static_cast<FormatThreadParam*>(parameter));
     CQuarrix_Disk_FormatterDlg& dialog = *record->dialog;
-    const UINT exitCode = RunFormat(*record);
+    const ErrorExplanation explanation = RunFormat(*record);
     record.reset();
-    // The last use of the dialog: after this message it may close. A full message queue cannot
-    // keep the end from arriving: a sent message does not wait in it.
-    if (!dialog.PostMessage(WM_APP_FORMAT_RUN_ENDED)) dialog.SendMessage(WM_APP_FORMAT_RUN_ENDED);
-    return exitCode;
+    // The last use of the dialog: after this message it may close. The explanation of an error
+    // end travels with it, for the dialog to show on its own thread; the worker does not wait.
+    // A full message queue cannot keep the end from arriving: a sent message does not wait in it.
+    auto* text = explanation ? new std::wstring(*explanation) : nullptr;
+    const LPARAM textParameter = reinterpret_cast<LPARAM>(text);
+    if (!dialog.PostMessage(WM_APP_FORMAT_RUN_ENDED, 0, textParameter) &&
+        !::SendNotifyMessageW(dialog.GetSafeHwnd(), WM_APP_FORMAT_RUN_ENDED, 0, textParameter))
+        delete text;
+    return explanation ? 1 : 0;
 }

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "format/ScriptFile.h"
 
 class CQuarrix_Disk_FormatterDlg;
@@ -10,13 +12,15 @@ class CQuarrix_Disk_FormatterDlg;
 // Handed to the worker when it starts; from then on the worker owns and releases it, and with
 // it the temporary folder, held until the clean-up has run, and the partitioning script in it,
 // held unchangeable until the utility has run (declared after the folder, so it goes first).
+// `drivePath` is the chosen drive's interface path, checked again before diskpart runs again.
 struct FormatThreadParam {
     CQuarrix_Disk_FormatterDlg* dialog;
+    std::wstring drivePath;
     PinnedFolder folder;
     HeldScript script;
 };
 
 // Runs the partitioning utility (and on Windows XP format.com), reports the outcome in the
 // status line, restores the controls and removes the scripts. Returns 0 after a normal end,
-// 1 after an error end.
+// 1 after an error end, whose explanation goes to the dialog with the end of the run.
 UINT FormatThreadProc(LPVOID parameter);
