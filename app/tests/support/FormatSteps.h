@@ -169,7 +169,7 @@ inline void ExpectOkBoxOf(const RunningProgram& program, HWND box, const std::ws
 // After an error end the window explains it in a box of its own thread, with the error icon,
 // once the status line and the button are back. Hands back the box's text and closes the box.
 inline std::wstring CloseErrorBox(RunningProgram& program) {
-    HWND box = FindMessageBox(program.ThreadId(), kRunTimeoutMs);
+    HWND box = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
     if (!box) {
         ADD_FAILURE() << "no box explains the error; the window shows " << WindowState(program);
         return {};
