@@ -203,21 +203,6 @@ TEST(RunDiskpartScript, ADiskCanHaveProgressLinesOfAnotherLanguageAndAnExitCodeO
         EXPECT_EQ(Lines(run.output.end() - 3, run.output.end()), Concat(kWriteProtected, {""}));
         EXPECT_EQ(State(run.disks.at(1)), kUntouched);
     }
-
-    // fail-times: the command fails in that many runs, each counted down and saved, then goes through.
-    disks[1].failTimes = 1;
-    bool saved = false;  // only the failing clean can ask for a save
-    const auto noteSave = [&](const DiskpartStep& step, const std::vector<VirtualDisk>&) {
-        saved = saved || step.saveDisks;
-        return true;
-    };
-    run = RunDiskpartScript(Script(kFullScriptDisk1), disks, noteSave);
-    EXPECT_TRUE(saved);
-    EXPECT_EQ(run.disks.at(1).failTimes, 0u);
-    EXPECT_EQ(State(run.disks.at(1)), kUntouched);
-    run = RunDiskpartScript(Script(kFullScriptDisk1), run.disks);
-    EXPECT_EQ(run.exitCode, kDiskpartExitSucceeded);
-    EXPECT_EQ(State(run.disks.at(1)), kFormatted + std::string("F"));
 }
 
 TEST(RunDiskpartScript, LinesMustEndWithCarriageReturnAndLineFeed) {
