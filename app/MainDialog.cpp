@@ -113,6 +113,8 @@ void CQuarrix_Disk_FormatterDlg::ShowAboutBox() {
 }
 
 LRESULT CQuarrix_Disk_FormatterDlg::OnFormatRunEnded(WPARAM, LPARAM explanation) {
+    // Only the worker of the run under way sends this; any other sender's LPARAM is no string of ours.
+    if (!IsFormatRunInProgress()) return 0;
     const std::unique_ptr<std::wstring> text(reinterpret_cast<std::wstring*>(explanation));
     ReleaseCloseRequests();
     // Shown by the window's own thread once the run is over, the status line and button back.
