@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <memory>
+
 #include "app/AboutDialog.h"
 #include "app/ShutdownBlock.h"
 #include "format/EnvironmentRules.h"
@@ -113,10 +115,15 @@ void CQuarrix_Disk_FormatterDlg::ShowAboutBox() {
     about.DoModal();
 }
 
-LRESULT CQuarrix_Disk_FormatterDlg::OnFormatRunEnded(WPARAM, LPARAM) {
+LRESULT CQuarrix_Disk_FormatterDlg::OnFormatRunEnded(WPARAM, LPARAM explanation) {
+    // Only the worker of the run under way sends this; any other sender's LPARAM is no string of ours.
+    if (!IsFormatRunInProgress()) return 0;
+    const std::unique_ptr<std::wstring> text(reinterpret_cast<std::wstring*>(explanation));
     m_runInProgress = false;
     UnblockShutdown(m_hWnd);
     ReleaseCloseRequests();
+    // Shown by the window's own thread once the run is over, the status line and button back.
+    if (text) MessageBox(*text, nullptr, MB_OK | MB_ICONERROR);
     return 0;
 }
 

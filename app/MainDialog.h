@@ -3,7 +3,9 @@
 // status line. It also holds the format job: the strings a format run works from.
 #pragma once
 
+#include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,7 +15,8 @@
 #include "framework/Afx.h"
 #include "ui/ColorStaticST.h"
 
-// Posted by the format worker as its very last act, so the dialog knows the run has ended.
+// Posted by the format worker as its very last act, so the dialog knows the run has ended. After
+// an error end the LPARAM is the explanation to show, a heap string the dialog then owns.
 inline constexpr UINT WM_APP_FORMAT_RUN_ENDED = WM_APP + 1;
 
 inline constexpr wchar_t kMainTitle[] = L"Quarrix Disk Formatter v1.34 Beta";
@@ -45,9 +48,15 @@ public:
     std::wstring m_tempPath;
     std::wstring m_commandLine;
 
+    // When diskpart last ended in a run of this window; written by the worker only.
+    std::optional<std::chrono::steady_clock::time_point> m_diskpartEndedAt;
+
     // True from the start of a format run's worker until it has ended. Close requests are held
     // longer: from the press of Start Format.
     bool IsFormatRunInProgress() const { return m_runInProgress; }
+
+    // True when a fresh enumeration still finds the chosen drive behind the chosen disk number.
+    [[nodiscard]] bool ChosenDriveStillAttached(const std::wstring& interfacePath) const;
 
 protected:
     void DoDataExchange(CDataExchange* exchange) override;
@@ -87,9 +96,7 @@ private:
     // Pins the temporary folder, writes the script there and hands both back, the script held
     // open for reading only; 1 after telling the user that it could not be written.
     [[nodiscard]] int WriteDiskpartScript(PinnedFolder& folder, HeldScript& script);
-    // True when a fresh enumeration still finds the chosen drive behind the chosen disk number.
-    [[nodiscard]] bool ChosenDriveStillAttached(const std::wstring& interfacePath) const;
-    void StartFormatWorker(PinnedFolder folder, HeldScript script);
+    void StartFormatWorker(std::wstring drivePath, PinnedFolder folder, HeldScript script);
 
     // The interface paths of the listed drives; each drive entry's item data is its index here.
     std::vector<std::wstring> m_listedDrivePaths;

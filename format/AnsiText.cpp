@@ -51,6 +51,8 @@ std::string ToThreadAnsi(std::wstring_view text) { return ToAnsi(CP_THREAD_ACP, 
 
 std::wstring FromThreadAnsi(std::string_view bytes) { return FromAnsi(CP_THREAD_ACP, bytes); }
 
+std::wstring FromOemCodePage(std::string_view bytes) { return FromAnsi(CP_OEMCP, bytes); }
+
 std::optional<std::string> ToThreadAnsiExactly(std::wstring_view text) {
     std::optional<std::string> bytes = ToAnsiExactly(CP_THREAD_ACP, text);
     // The thread's code page follows the user's format settings; the system's code page, which

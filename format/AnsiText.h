@@ -1,5 +1,6 @@
 // Conversions between the program's wide text and the thread's ANSI code page, the encoding of
-// everything that crosses into a file or a child process.
+// everything that crosses into a file or a child process; and from the OEM code page, in which
+// console utilities write into a pipe.
 #pragma once
 
 #include <optional>
@@ -8,6 +9,7 @@
 
 std::string ToThreadAnsi(std::wstring_view text);
 std::wstring FromThreadAnsi(std::string_view bytes);
+std::wstring FromOemCodePage(std::string_view bytes);
 
 // The text in the thread's ANSI code page, or nothing when the code page cannot carry every
 // character exactly (no best-fit look-alike, no default character), or when a character beyond

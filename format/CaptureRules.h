@@ -1,5 +1,5 @@
 // The read loop of the child process runner, apart from the pipe: what each read adds to the
-// captured text and when the loop ends. Pure rules: no Windows header.
+// captured output and when the loop ends. Pure rules: no Windows header.
 #pragma once
 
 #include <cstddef>
@@ -9,17 +9,18 @@
 
 class CapturedText {
 public:
-    // `decode` turns the bytes of one read into wide text (the thread's ANSI code page).
+    // `decode` turns the bytes of the whole run into wide text (the OEM code page, which console
+    // utilities write in).
     explicit CapturedText(std::function<std::wstring(std::string_view)> decode);
 
-    // Takes one read's outcome. Bytes up to the first zero byte are decoded on their own and
-    // appended. Returns true while the loop goes on: a successful read, even of no bytes,
-    // continues; a failed read ends it.
+    // Takes one read's outcome: its bytes are kept, every zero byte left out. Returns true while
+    // the loop goes on: a successful read, even of no bytes, continues; a failed read ends it.
     bool TakeRead(bool succeeded, const char* bytes, std::size_t count);
 
-    const std::wstring& Text() const { return text_; }
+    // All the bytes kept, decoded at once, so a character split between two reads stays whole.
+    std::wstring Text() const;
 
 private:
     std::function<std::wstring(std::string_view)> decode_;
-    std::wstring text_;
+    std::string bytes_;
 };

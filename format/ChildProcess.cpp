@@ -37,16 +37,22 @@ bool MayBreakAwayFromOwnJob() {
 CapturedOutput RunCommandAndCapture(const std::wstring& programPath, const std::wstring& commandLine,
                                     RunControl* control) {
     CapturedOutput output;
-    if (programPath.empty()) return output;
+    if (programPath.empty()) {
+        output.startError = ERROR_FILE_NOT_FOUND;  // no program is named at all
+        return output;
+    }
 
     SECURITY_ATTRIBUTES inheritable{};
     inheritable.nLength = sizeof(inheritable);
     inheritable.bInheritHandle = TRUE;
     CHandle readEnd;
     CHandle writeEnd;
-    if (!::CreatePipe(readEnd.put(), writeEnd.put(), &inheritable, 0)) return output;
     // The read end stays with this process: a child holding it could read its own output away.
-    if (!::SetHandleInformation(readEnd.get(), HANDLE_FLAG_INHERIT, 0)) return output;
+    if (!::CreatePipe(readEnd.put(), writeEnd.put(), &inheritable, 0) ||
+        !::SetHandleInformation(readEnd.get(), HANDLE_FLAG_INHERIT, 0)) {
+        output.startError = ::GetLastError();
+        return output;
+    }
 
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
@@ -67,6 +73,7 @@ CapturedOutput RunCommandAndCapture(const std::wstring& programPath, const std::
     CHandle job = KillOnCloseJob();
     constexpr DWORD kFlags = CREATE_NO_WINDOW | CREATE_SUSPENDED;
     output.started = (job && MayBreakAwayFromOwnJob() && start(kFlags | CREATE_BREAKAWAY_FROM_JOB)) || start(kFlags);
+    output.startError = output.started ? 0 : ::GetLastError();
     CHandle processHandle(process.hProcess);
     CHandle threadHandle(process.hThread);
     // From now on only the child holds the write end, so its end shows as a failed read.
@@ -80,7 +87,9 @@ CapturedOutput RunCommandAndCapture(const std::wstring& programPath, const std::
             ::TerminateProcess(processHandle.get(), ERROR_CANCELLED);
     }
 
-    CapturedText captured([](std::string_view bytes) { return FromThreadAnsi(bytes); });
+    // Console utilities write into a pipe in the OEM code page; the whole output is decoded at
+    // once, so a character that two reads split stays whole.
+    CapturedText captured([](std::string_view bytes) { return FromOemCodePage(bytes); });
     char buffer[100];
     bool reading = true;
     while (reading) {

@@ -7,9 +7,10 @@
 class RunControl;
 
 struct CapturedOutput {
-    bool started = false;        // false when no child could be started: there is no output to judge
-    unsigned long exitCode = 0;  // the child's exit code; not 0 too when it could not be read
-    std::wstring text;
+    bool started = false;          // false when no child could be started: there is no output to judge
+    unsigned long startError = 0;  // why not: the system's error number of the call that failed
+    unsigned long exitCode = 0;    // the child's exit code; not 0 too when it could not be read
+    std::wstring text;             // decoded from the OEM code page, the child's zero bytes left out
 };
 
 // `programPath` is the full path of the program to start, so it is never looked for in the

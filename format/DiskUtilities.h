@@ -7,3 +7,7 @@
 
 // The folder, ending in a backslash; empty when it cannot be known (then nothing is started).
 std::wstring DiskUtilityFolder();
+
+// How long a run waits after diskpart's previous run by the same window has ended before it
+// starts diskpart again: a run that follows too soon may fail.
+unsigned DiskUtilityPauseMs();

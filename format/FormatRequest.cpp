@@ -7,7 +7,9 @@
 #include "format/AnsiText.h"
 #include "format/FormatRequestRules.h"
 #include "format/FormatWorker.h"
+#include "format/RunExplanation.h"
 #include "format/RunQuestions.h"
+#include "format/SystemMessage.h"
 
 namespace {
 
@@ -59,7 +61,7 @@ void CQuarrix_Disk_FormatterDlg::OnStartFormat() {
     }
 
     m_commandLine = BuildDiskpartCommandLine(folder.Path(), m_diskNumber);
-    StartFormatWorker(std::move(folder), std::move(script));
+    StartFormatWorker(chosenPath, std::move(folder), std::move(script));
 }
 
 void CQuarrix_Disk_FormatterDlg::ReadFormatRequest() {
@@ -105,9 +107,9 @@ bool CQuarrix_Disk_FormatterDlg::ChosenDriveStillAttached(const std::wstring& in
     return present && ChosenDriveStillPresent(*present, m_diskNumber, interfacePath, m_driveEntry);
 }
 
-void CQuarrix_Disk_FormatterDlg::StartFormatWorker(PinnedFolder folder, HeldScript script) {
+void CQuarrix_Disk_FormatterDlg::StartFormatWorker(std::wstring drivePath, PinnedFolder folder, HeldScript script) {
     m_runControl = std::make_shared<RunControl>();
-    auto* parameter = new FormatThreadParam{this, std::move(folder), std::move(script), m_runControl};
+    auto* parameter = new FormatThreadParam{this, std::move(drivePath), std::move(folder), std::move(script), m_runControl};
     // The run is in progress, closing held back and the button disabled until the worker reports
     // its end; all before the thread starts, which may finish before this handler returns.
     m_runInProgress = true;
@@ -117,9 +119,12 @@ void CQuarrix_Disk_FormatterDlg::StartFormatWorker(PinnedFolder folder, HeldScri
     if (::GetFocus() == m_startButton.m_hWnd) SendMessage(WM_NEXTDLGCTL, 0, FALSE);
     m_startButton.EnableWindow(FALSE);
     if (!AfxBeginThread(&FormatThreadProc, parameter, THREAD_PRIORITY_NORMAL, 0, 0, nullptr)) {
+        const DWORD error = ::GetLastError();
         delete parameter;  // closes and deletes the script: nothing will run it
         m_runInProgress = false;
         UnblockShutdown(m_hWnd);
         m_startButton.EnableWindow(TRUE);
+        MessageBox(WithSystemMessage(kFormatNotStartedLead, error, SystemErrorMessage(error)), nullptr,
+                   MB_OK | MB_ICONERROR);
     }
 }

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -11,6 +12,8 @@
 #include "format/DiskUtilities.h"
 #include "format/EnvironmentRules.h"
 #include "format/OutputRules.h"
+#include "format/RunExplanation.h"
+#include "format/SystemMessage.h"
 
 namespace {
 
@@ -22,15 +25,27 @@ void RestoreControls(CQuarrix_Disk_FormatterDlg& dialog) {
     dialog.m_startButton.EnableWindow(TRUE);
 }
 
-UINT ErrorEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder, RunControl& control) {
+// The explanation of the error end goes back to the dialog, which shows it once the run is over.
+using ErrorExplanation = std::optional<std::wstring>;
+
+ErrorExplanation ErrorEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder, RunControl& control,
+                          const RunOutcome& outcome) {
     control.Finish();
     dialog.m_warningText.SetWindowText(kStatusError);
     DeleteScriptFiles(folder);
     RestoreControls(dialog);
-    return 1;
+    return ExplainFailedRun(outcome);
 }
 
-UINT NormalEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder, RunControl& control, bool windowsXp) {
+// How a utility run ended: `ending` when it ran, else why it could not be started.
+RunOutcome OutcomeOf(const CapturedOutput& run, RunEnding ending) {
+    if (!run.started)
+        return {RunEnding::UtilityNotStarted, std::uint32_t(run.startError), {}, SystemErrorMessage(run.startError)};
+    return {ending, std::uint32_t(run.exitCode), run.text};
+}
+
+ErrorExplanation NormalEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder, RunControl& control,
+                           bool windowsXp) {
     // Nothing is left to stop, so the window asks nothing while the question waits.
     control.Finish();
     RestoreControls(dialog);
@@ -39,7 +54,7 @@ UINT NormalEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder, R
         ::ShellExecuteW(nullptr, L"open", DriveRootPath(dialog.m_driveLetter).c_str(), nullptr, nullptr,
                         SW_SHOWNORMAL);
     }
-    return 0;
+    return std::nullopt;
 }
 
 // Before format.com formats the new letter, it must be the volume of the disk just partitioned;
@@ -60,7 +75,26 @@ std::optional<CapturedOutput> RunUnlessStopped(RunControl& control, const std::w
     return output;
 }
 
-UINT RunFormat(FormatThreadParam& record) {
+// Diskpart may fail when it starts too soon after its previous run by this window.
+void WaitOutDiskpartPause(const CQuarrix_Disk_FormatterDlg& dialog) {
+    if (!dialog.m_diskpartEndedAt) return;
+    const auto resume = *dialog.m_diskpartEndedAt + std::chrono::milliseconds(DiskUtilityPauseMs());
+    const auto now = std::chrono::steady_clock::now();
+    if (resume > now) ::Sleep(DWORD(std::chrono::ceil<std::chrono::milliseconds>(resume - now).count()));
+}
+
+// Diskpart once the pause is over; nothing when the run was stopped. Its end counts for the next
+// pause even when the run was stopped while it ran.
+std::optional<CapturedOutput> RunDiskpart(CQuarrix_Disk_FormatterDlg& dialog, RunControl& control,
+                                          const std::wstring& utilities) {
+    WaitOutDiskpartPause(dialog);
+    const bool stoppedBefore = control.IsStopped();
+    std::optional<CapturedOutput> run = RunUnlessStopped(control, utilities + L"diskpart.exe", dialog.m_commandLine);
+    if (!stoppedBefore && (!run || run->started)) dialog.m_diskpartEndedAt = std::chrono::steady_clock::now();
+    return run;
+}
+
+ErrorExplanation RunFormat(FormatThreadParam& record) {
     CQuarrix_Disk_FormatterDlg& dialog = *record.dialog;
     const bool windowsXp = IsWindowsXp(dialog.m_osProductName);
 
@@ -73,24 +107,41 @@ UINT RunFormat(FormatThreadParam& record) {
     dialog.m_startButton.EnableWindow(FALSE);
 
     RunControl& control = *record.control;
-    const std::optional<CapturedOutput> partitioning =
-        RunUnlessStopped(control, utilities.empty() ? utilities : utilities + L"diskpart.exe", dialog.m_commandLine);
-    // The utility has ended: the script is let go, for the clean-up to delete.
+    if (utilities.empty()) return ErrorEnd(dialog, record.folder, control, RunOutcome{RunEnding::UtilityNotFound});
+
+    std::optional<CapturedOutput> partitioning = RunDiskpart(dialog, control, utilities);
+    // The first run on a USB drive sometimes fails in a way the next run does not: it runs once
+    // more after the pause, if the chosen drive is still the disk behind its number right then.
+    bool driveListChanged = false;
+    if (partitioning && partitioning->started && IsDiskpartFailureWorthRunningAgain(partitioning->exitCode)) {
+        WaitOutDiskpartPause(dialog);
+        driveListChanged = !dialog.ChosenDriveStillAttached(record.drivePath);
+        if (!driveListChanged) partitioning = RunDiskpart(dialog, control, utilities);
+    }
+    // The utility's last run has ended: the script is let go, for the clean-up to delete.
     record.script.Release();
-    if (!partitioning || ClassifyDiskpartOutput(partitioning->started, partitioning->exitCode, partitioning->text) ==
-                             DiskpartVerdict::Error)
-        return ErrorEnd(dialog, record.folder, control);
+    if (!partitioning) return ErrorEnd(dialog, record.folder, control, RunOutcome{RunEnding::Stopped});
+    if (driveListChanged)
+        return ErrorEnd(dialog, record.folder, control, OutcomeOf(*partitioning, RunEnding::DriveListChanged));
+    if (ClassifyDiskpartOutput(partitioning->started, partitioning->exitCode, partitioning->text) ==
+        DiskpartVerdict::Error)
+        return ErrorEnd(dialog, record.folder, control, OutcomeOf(*partitioning, RunEnding::UtilityFailed));
 
     if (windowsXp) {
         // The partitioning only made the volume: format.com formats it before anything is called done.
         const std::wstring formatCommand = BuildXpFormatCommand(dialog.m_driveLetter, dialog.m_volumeLabel);
         dialog.m_warningText.SetWindowText(kStatusFormatting);
-        if (!LetterBelongsToTheDisk(dialog)) return ErrorEnd(dialog, record.folder, control);
+        if (!LetterBelongsToTheDisk(dialog)) {
+            RunOutcome elsewhere{RunEnding::XpLetterElsewhere};
+            elsewhere.driveLetter = dialog.m_driveLetter.empty() ? L'?' : dialog.m_driveLetter[0];
+            return ErrorEnd(dialog, record.folder, control, elsewhere);
+        }
         const std::optional<CapturedOutput> formatting =
             RunUnlessStopped(control, utilities + L"format.com", formatCommand);
+        if (!formatting) return ErrorEnd(dialog, record.folder, control, RunOutcome{RunEnding::Stopped});
         // format.com tells its outcome by its exit code alone; its size lines differ between versions.
-        if (!formatting || !formatting->started || formatting->exitCode != 0)
-            return ErrorEnd(dialog, record.folder, control);
+        if (!formatting->started || formatting->exitCode != 0)
+            return ErrorEnd(dialog, record.folder, control, OutcomeOf(*formatting, RunEnding::XpFormatFailed));
     }
     dialog.m_warningText.SetWindowText(kStatusFinished);
 
@@ -102,10 +153,15 @@ UINT RunFormat(FormatThreadParam& record) {
 UINT FormatThreadProc(LPVOID parameter) {
     std::unique_ptr<FormatThreadParam> record(static_cast<FormatThreadParam*>(parameter));
     CQuarrix_Disk_FormatterDlg& dialog = *record->dialog;
-    const UINT exitCode = RunFormat(*record);
+    const ErrorExplanation explanation = RunFormat(*record);
     record.reset();
-    // The last use of the dialog: after this message it may close. A full message queue cannot
-    // keep the end from arriving: a sent message does not wait in it.
-    if (!dialog.PostMessage(WM_APP_FORMAT_RUN_ENDED)) dialog.SendMessage(WM_APP_FORMAT_RUN_ENDED);
-    return exitCode;
+    // The last use of the dialog: after this message it may close. The explanation of an error
+    // end travels with it, for the dialog to show on its own thread; the worker does not wait.
+    // A full message queue cannot keep the end from arriving: a sent message does not wait in it.
+    auto* text = explanation ? new std::wstring(*explanation) : nullptr;
+    const LPARAM textParameter = reinterpret_cast<LPARAM>(text);
+    if (!dialog.PostMessage(WM_APP_FORMAT_RUN_ENDED, 0, textParameter) &&
+        !::SendNotifyMessageW(dialog.GetSafeHwnd(), WM_APP_FORMAT_RUN_ENDED, 0, textParameter))
+        delete text;
+    return explanation ? 1 : 0;
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "format/RunControl.h"
 #include "format/ScriptFile.h"
@@ -13,9 +14,11 @@ class CQuarrix_Disk_FormatterDlg;
 // Handed to the worker when it starts; from then on the worker owns and releases it, and with
 // it the temporary folder, held until the clean-up has run, and the partitioning script in it,
 // held unchangeable until the utility has run (declared after the folder, so it goes first);
-// and the run's control, which the window shares to stop the run.
+// and the run's control, which the window shares to stop the run. `drivePath` is the chosen
+// drive's interface path, checked again before diskpart runs again.
 struct FormatThreadParam {
     CQuarrix_Disk_FormatterDlg* dialog;
+    std::wstring drivePath;
     PinnedFolder folder;
     HeldScript script;
     std::shared_ptr<RunControl> control;
@@ -23,5 +26,6 @@ struct FormatThreadParam {
 
 // Runs the partitioning utility (and on Windows XP format.com), reports the outcome in the
 // status line, restores the controls and removes the scripts. Returns 0 after a normal end,
-// 1 after an error end, which a stopped run always takes.
+// 1 after an error end, which a stopped run always takes, and whose explanation goes to the
+// dialog with the end of the run.
 UINT FormatThreadProc(LPVOID parameter);

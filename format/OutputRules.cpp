@@ -19,6 +19,10 @@ DiskpartVerdict ClassifyDiskpartOutput(bool started, unsigned long exitCode, con
     return DiskpartVerdict::Finished;
 }
 
+bool IsDiskpartFailureWorthRunningAgain(unsigned long exitCode) {
+    return exitCode == 0x80070005 || exitCode == 0x80070015;
+}
+
 std::wstring ScriptCleanupPattern(const std::wstring& tempPath) { return tempPath + L"diskpart*.*"; }
 
 bool IsScriptFileName(const std::wstring& fileName) {

@@ -12,6 +12,10 @@ enum class DiskpartVerdict { Finished, Error };
 // progress lines look like in the system's language. Anything else is an error.
 DiskpartVerdict ClassifyDiskpartOutput(bool started, unsigned long exitCode, const std::wstring& output);
 
+// True for the exit codes with which the first run of a script on a USB drive sometimes fails
+// and a second run succeeds: access denied (0x80070005) and the device not ready (0x80070015).
+bool IsDiskpartFailureWorthRunningAgain(unsigned long exitCode);
+
 // temp path + "diskpart*.*": where the clean-up at the end of a run looks for scripts.
 std::wstring ScriptCleanupPattern(const std::wstring& tempPath);
 

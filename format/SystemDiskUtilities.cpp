@@ -43,3 +43,6 @@ std::wstring DiskUtilityFolder() {
     const bool sysnative = wow64 && !windows.empty() && FolderExists(windows + L"\\Sysnative");
     return SystemUtilityFolder(system, windows, wow64, sysnative);
 }
+
+// Diskpart's documentation asks for at least 15 seconds between two runs.
+unsigned DiskUtilityPauseMs() { return 15000; }

@@ -20,11 +20,19 @@ unsigned __stdcall RunThread(void* raw) {
 
 bool AfxBeginThread(AFX_THREADPROC proc, LPVOID parameter, int priority, UINT stackSize, DWORD createFlags,
                     LPSECURITY_ATTRIBUTES security) {
-    if (createFlags & CREATE_SUSPENDED) return false;
+    if (createFlags & CREATE_SUSPENDED) {
+        ::SetLastError(ERROR_INVALID_PARAMETER);
+        return false;
+    }
     auto start = std::make_unique<ThreadStart>(ThreadStart{proc, parameter});
     const uintptr_t handle = ::_beginthreadex(security, stackSize, &RunThread, start.get(),
                                               createFlags | CREATE_SUSPENDED, nullptr);
-    if (!handle) return false;
+    if (!handle) {
+        const DWORD error = ::GetLastError();
+        start.reset();
+        ::SetLastError(error);  // kept past the release of the start record
+        return false;
+    }
     start.release();  // the thread owns it now
     HANDLE thread = reinterpret_cast<HANDLE>(handle);
     ::SetThreadPriority(thread, priority);

@@ -15,7 +15,7 @@ fi
 packages=(cmake make g++ googletest python3
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-win32
           binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-          wine64 wine32:i386 fonts-wine fonts-liberation xvfb xauth imagemagick xdotool x11-utils)
+          wine64 wine32:i386 fonts-wine fonts-liberation xvfb xauth imagemagick xdotool x11-utils locales)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -24,4 +24,11 @@ if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   [ -n "${updated:-}" ] || apt-get update
   apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# Wine takes a process's code pages from its Unix locale: a test runs in Russian (OEM code page
+# 866) to see the utilities' words in another script come through whole.
+if ! locale -a 2>/dev/null | grep -qix 'ru_RU\.utf-\?8'; then
+  echo "Creating the locale ru_RU.UTF-8"
+  localedef -i ru_RU -f UTF-8 ru_RU.UTF-8
 fi

@@ -3,3 +3,6 @@
 #include "sim/SimulatorFiles.h"
 
 std::wstring DiskUtilityFolder() { return RunningProgramFolder(); }
+
+// Long enough to show the pause, short enough for the tests.
+unsigned DiskUtilityPauseMs() { return 1000; }

@@ -112,6 +112,10 @@ std::string ApplyKey(VirtualDisk& disk, const std::string& key, const std::strin
         const auto code = ParseExitCode(value);
         if (!code) return "fail-exit-code must be a 32-bit number, decimal or 0x-hexadecimal";
         disk.failExitCode = *code;
+    } else if (key == "fail-times") {
+        const auto times = ParseDecimal(value, std::numeric_limits<std::uint32_t>::max());
+        if (!times) return "fail-times must be a whole number of 32 bits";
+        disk.failTimes = static_cast<std::uint32_t>(*times);
     } else if (key == "progress") {
         disk.progress = UnescapeMessage(value);
     } else if (key == "sizes") {
@@ -209,6 +213,7 @@ std::string SerializeVirtualDisks(const std::vector<VirtualDisk>& disks) {
         if (!disk.failCommand.empty()) AppendLine(text, "fail-command", disk.failCommand);
         if (!disk.failMessage.empty()) AppendLine(text, "fail-message", EscapeMessage(disk.failMessage));
         if (disk.failExitCode) AppendLine(text, "fail-exit-code", std::to_string(*disk.failExitCode));
+        if (disk.failTimes) AppendLine(text, "fail-times", std::to_string(*disk.failTimes));
         if (disk.progress) AppendLine(text, "progress", EscapeMessage(*disk.progress));
         if (disk.sizes != "KB") AppendLine(text, "sizes", disk.sizes);
         if (disk.delayMs != 0) AppendLine(text, "delay-ms", std::to_string(disk.delayMs));
@@ -221,6 +226,12 @@ std::string SerializeVirtualDisks(const std::vector<VirtualDisk>& disks) {
         for (const auto& [key, value] : disk.otherKeys) AppendLine(text, key, value);
     }
     return text;
+}
+
+bool TakeFailure(VirtualDisk& disk, const std::string& command) {
+    if (disk.failCommand != command || disk.failTimes == 0u) return false;
+    if (disk.failTimes) --*disk.failTimes;
+    return true;
 }
 
 VirtualDisk* FindDiskByNumber(std::vector<VirtualDisk>& disks, std::uint32_t number) {

@@ -13,6 +13,7 @@
 //   fail-command = clean               (select|clean|create|format|assign|format.com)
 //   fail-message = DiskPart has encountered an error: The media is write protected.\nSee ...
 //   fail-exit-code = 0x80042413        (diskpart's exit code after the failing command)
+//   fail-times = 1                     (the command fails in this many more runs only)
 //   progress = 100% done               (diskpart's format prints it, each line indented by two
 //                                       blanks, instead of "  100 percent completed"; empty:
 //                                       no progress line)
@@ -43,6 +44,7 @@ struct VirtualDisk {
     std::string failCommand;
     std::string failMessage;      // "\n" in the file stands for a line break here
     std::optional<std::uint32_t> failExitCode;  // instead of the documented code of the failure
+    std::optional<std::uint32_t> failTimes;     // runs left in which the command fails; none: every run
     std::optional<std::string> progress;        // diskpart's progress lines after a format, unindented
     std::string sizes = "KB";                   // the unit of format.com's size lines
     int delayMs = 0;
@@ -62,6 +64,10 @@ struct VirtualDiskParse {
 
 VirtualDiskParse ParseVirtualDisks(const std::string& text);
 std::string SerializeVirtualDisks(const std::vector<VirtualDisk>& disks);
+
+// True when `command` fails on the disk in this run; a limited failure is counted down, so the
+// disks must then be saved.
+bool TakeFailure(VirtualDisk& disk, const std::string& command);
 
 // The disk with this number, if any.
 VirtualDisk* FindDiskByNumber(std::vector<VirtualDisk>& disks, std::uint32_t number);

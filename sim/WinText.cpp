@@ -25,5 +25,5 @@ std::string FromWide(UINT codePage, const std::wstring& text) {
 
 std::string Utf8FromWide(const std::wstring& text) { return FromWide(CP_UTF8, text); }
 std::wstring WideFromUtf8(const std::string& text) { return ToWide(CP_UTF8, text); }
-std::string AnsiFromUtf8(const std::string& text) { return FromWide(CP_ACP, ToWide(CP_UTF8, text)); }
 std::string Utf8FromAnsi(const std::string& text) { return FromWide(CP_UTF8, ToWide(CP_ACP, text)); }
+std::string OemFromUtf8(const std::string& text) { return FromWide(CP_OEMCP, ToWide(CP_UTF8, text)); }

@@ -221,8 +221,7 @@ TEST(FormatRequestTest, ADriveReplacedWhileTheWarningWaitsIsNotFormattedAndTheLi
     HWND warning = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
     ASSERT_NE(warning, nullptr) << "no warning";
     // Pulled meanwhile, and another drive took disk number 3.
-    VirtualDisk other = QuarrixDisk(3);
-    other.path = "\\\\?\\usbstor#disk&ven_qrx&prod_test&rev_1.00#0000000000099&0#{53f56307-b6bf-11d0-94f2-00a0c91efb8b}";
+    const VirtualDisk other = OtherDriveWithNumber(3);
     const std::vector<VirtualDisk> replaced = {QuarrixDisk(1), other};
     environment.WriteDisks(replaced);
     PressButton(warning, IDOK);

@@ -11,6 +11,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cwchar>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,6 +22,7 @@
 #include "app/tests/support/ScopedDriveLetter.h"
 #include "app/tests/support/ShellObserver.h"
 #include "sim/SimulatorFiles.h"
+#include "sim/WinText.h"
 
 namespace {
 
@@ -42,73 +46,156 @@ bool AnsweredAtOnce(HWND window, UINT message, WPARAM wParam, DWORD_PTR* result 
 }
 
 // ---------------------------------------------------------------------------------------------
-// How a run ends: its exit code and failure words decide, in any language of the utility.
+// How a run ends: its exit code and failure words decide, in any language of the utility, and a
+// box explains a failure: its cause by the exit code, then the utility's own words.
+
+// First paragraphs of the box, by the cause the exit code names.
+constexpr wchar_t kWriteProtectedCause[] =
+    L"The drive is write-protected. If it has a lock switch, slide it to unlocked. If it stays write-protected, the "
+    L"drive may be failing.";
+constexpr wchar_t kInUseCause[] =
+    L"The drive is in use by another program. Close every window and program that uses the drive, then press Start "
+    L"Format again.";
+constexpr wchar_t kNotReadyCause[] =
+    L"The drive is not ready. Unplug it, plug it in again, wait until Windows shows it, then press Start Format again.";
+constexpr wchar_t kUtilityErrorCause[] = L"The disk utility reported an error.";
+constexpr wchar_t kFormatComCause[] = L"format.com could not format the new volume.";
+constexpr wchar_t kDriveReplacedCause[] = L"The drive was not formatted again because the list of drives has "
+                                          L"changed. Check the drive, then press Start Format again.";
+constexpr wchar_t kCopyHint[] = L"\n\nPress Ctrl+C to copy this message.";
 
 struct OutputCase {
     const char* name;
     const char* failCommand;  // empty: none fails
     const char* failMessage;  // empty: the stand-in's default "DiskPart has encountered an error: ..."
-    const wchar_t* status;    // at the end
+    const wchar_t* cause;     // the first paragraph of the box that explains the failure; nullptr: the run finishes
     bool silent = false;
     const wchar_t* productName = L"Windows 7 Professional";
-    const char* progress = nullptr;        // instead of "  100 percent completed" (UTF-8)
-    std::uint32_t failExitCode = 0;        // 0: the stand-in's documented code
+    const char* progress = nullptr;  // instead of "  100 percent completed" (UTF-8)
+    std::uint32_t failExitCode = 0;  // 0: the stand-in's documented code, 4
+    std::uint32_t failTimes = 0;     // 0: the command fails in every run
+    UINT oemCodePage = 0;            // the locale the row needs; 0: any
+    bool replacedAfterFirstRun = false;  // another drive takes the disk number once the first run has failed
 };
 
 void PrintTo(const OutputCase& c, std::ostream* out) { *out << c.name; }
+std::string RowName(const testing::TestParamInfo<OutputCase>& info) { return info.param.name; }
 
 class OutputTest : public testing::TestWithParam<OutputCase> {};
 
+constexpr wchar_t kWindows7[] = L"Windows 7 Professional";
+
 INSTANTIATE_TEST_SUITE_P(
     Outputs, OutputTest,
-    testing::Values(OutputCase{"ErrorColonOfTheDefaultMessage", "clean", "", kFailed},
-                    OutputCase{"TryAgain", "select", "The device is busy. Please try again!", kFailed},
-                    OutputCase{"Unable", "create", "Virtual Disk Service was unable to create the partition.", kFailed},
+    testing::Values(OutputCase{"WriteProtected", "clean", "", kWriteProtectedCause, false, kWindows7, nullptr, 0x80070013},
+                    OutputCase{"TryAgain", "select", "The device is busy. Please try again!", kUtilityErrorCause},
+                    OutputCase{"Unable", "create", "Virtual Disk Service was unable to create the partition.",
+                               kUtilityErrorCause},
                     // The format step has printed "  100 percent completed" by then: failure wins.
                     OutputCase{"ErrorColonAfterTheFormatCompleted", "assign",
-                               "DiskPart has encountered an error: The parameter is incorrect.", kFailed},
-                    OutputCase{"WindowsXpFailingFormatCom", "format.com", "", kFailed, false, kWindowsXp},
-                    OutputCase{"SilentUtility", "", "", kFinished, true},
+                               "DiskPart has encountered an error: The parameter is incorrect.", kUtilityErrorCause},
+                    OutputCase{"WindowsXpFailingFormatCom", "format.com", "", kFormatComCause, false, kWindowsXp},
+                    OutputCase{"SilentUtility", "", "", nullptr, true},
                     // Progress lines of other languages, or none: the exit code 0 tells the success.
-                    OutputCase{"JapaneseProgressLine", "", "", kFinished, false, L"Windows 7 Professional",
+                    OutputCase{"JapaneseProgressLine", "", "", nullptr, false, kWindows7,
                                "100% \xE5\xAE\x8C\xE4\xBA\x86\xE3\x81\x97\xE3\x81\xBE\xE3\x81\x97\xE3\x81\x9F"},
-                    OutputCase{"NoProgressLine", "", "", kFinished, false, L"Windows 7 Professional", ""},
+                    OutputCase{"NoProgressLine", "", "", nullptr, false, kWindows7, ""},
                     // The device is in use, said in French: no English word, only the exit code.
                     OutputCase{"DeviceInUseInAnotherLanguage", "clean",
-                               "Le p\xC3\xA9riph\xC3\xA9rique est d\xC3\xA9j\xC3\xA0 utilis\xC3\xA9.", kFailed,
-                               false, L"Windows 7 Professional", nullptr, 0x80042413},
+                               "Le p\xC3\xA9riph\xC3\xA9rique est d\xC3\xA9j\xC3\xA0 utilis\xC3\xA9.", kInUseCause,
+                               false, kWindows7, nullptr, 0x80042413},
                     // No keyword, but the utility's exit code tells the failure.
                     OutputCase{"ArgumentsNotValid", "format",
                                "The arguments specified for this command are not valid.\n"
                                "For more information on the command type: HELP FORMAT",
-                               kFailed},
-                    // A translated system: the format step's " 100 " and no English failure word.
+                               kUtilityErrorCause},
+                    // A translated system: the format step's " 100 " and no English failure word. Its
+                    // umlauts come through whole only when decoded in the OEM code page (437 here).
                     OutputCase{"TranslatedFailureAfterTheFormatCompleted", "assign",
                                "Fehler des Dienstes f\xC3\xBCr virtuelle Datentr\xC3\xA4ger:\n"
                                "Der Laufwerkbuchstabe kann nicht zugewiesen werden.",
-                               kFailed}),
-    [](const testing::TestParamInfo<OutputCase>& info) { return info.param.name; });
+                               kUtilityErrorCause},
+                    // Access denied in the first run: the script runs once more, after the pause, and goes through.
+                    OutputCase{"AccessDeniedOnceIsRunAgain", "clean",
+                               "DiskPart has encountered an error: Access is denied.\n"
+                               "See the System Event Log for more information.",
+                               nullptr, false, kWindows7, nullptr, 0x80070005, 1},
+                    // Not ready in both runs: there is no third.
+                    OutputCase{"NotReadyTwiceEndsAfterTheSecondRun", "clean",
+                               "Virtual Disk Service error:\nThe device is not ready.", kNotReadyCause, false,
+                               kWindows7, nullptr, 0x80070015, 2},
+                    // Nor a second one when the chosen drive is no longer behind its number.
+                    OutputCase{"DriveReplacedBeforeTheSecondRun", "clean", "", kDriveReplacedCause, false, kWindows7,
+                               nullptr, 0x80070005, 1, 0, true}),
+    RowName);
 
-TEST_P(OutputTest, EndsWithItsStatusAndCleansUpWithoutAQuestion) {
+// Run alone, in a Russian locale (see CMakeLists.txt): Cyrillic comes through whole only in the
+// OEM code page 866.
+INSTANTIATE_TEST_SUITE_P(InRussian, OutputTest,
+                         testing::Values(OutputCase{"CyrillicWriteProtected", "clean",  // "Write protection."
+                                                    "\xD0\x97\xD0\xB0\xD1\x89\xD0\xB8\xD1\x82\xD0\xB0 \xD0\xBE\xD1\x82 "
+                                                    "\xD0\xB7\xD0\xB0\xD0\xBF\xD0\xB8\xD1\x81\xD0\xB8.",
+                                                    kWriteProtectedCause, false, kWindows7, nullptr, 0x80070013, 0,
+                                                    866}),
+                         RowName);
+
+// "0x" and eight hex digits from 0x80000000 on, else decimal: how the box gives a code.
+std::wstring CodeText(std::uint32_t code) {
+    wchar_t text[16];
+    std::swprintf(text, 16, code >= 0x80000000u ? L"0x%08X" : L"%u", code);
+    return text;
+}
+
+TEST_P(OutputTest, EndsWithItsStatusExplainsAFailureAndCleansUpWithoutAQuestion) {
     const OutputCase& c = GetParam();
+    if (c.oemCodePage) {
+        ASSERT_EQ(::GetOEMCP(), c.oemCodePage) << "the row needs another locale";
+    }
     VirtualDisk target = QuarrixDisk(1);
     target.failCommand = c.failCommand;
     target.failMessage = c.failMessage;
     target.silent = c.silent;
     if (c.progress) target.progress = c.progress;
     if (c.failExitCode) target.failExitCode = c.failExitCode;
+    if (c.failTimes) target.failTimes = c.failTimes;
     const VirtualDisk bystander = BystanderDisk();
     TestEnvironment environment({target, bystander}, c.productName);
     RunningProgram program;
     ASSERT_TRUE(Choose(program, {1, L"K:", nullptr, L"Backup"}));
 
     ASSERT_TRUE(StartRun(program));
-    EXPECT_TRUE(RunEndsWith(program, environment, c.status));
+    if (c.replacedAfterFirstRun) {
+        ASSERT_TRUE(WaitUntil([&] {
+            const std::vector<VirtualDisk> disks = environment.ReadDisks();
+            return !disks.empty() && disks[0].failTimes == 0u;
+        }, kRunTimeoutMs));
+        target.path = OtherDriveWithNumber(1).path;
+        target.failTimes = 0;
+        environment.WriteDisks({target, bystander});
+    }
+    if (c.cause) {
+        ASSERT_TRUE(program.WaitForRunEnd(kRunTimeoutMs));
+        const std::wstring text = CloseErrorBox(program);
+        EXPECT_EQ(text.substr(0, text.find(L"\n\n")), c.cause);
+        // The utility's own words, each line whole, and its exit code.
+        std::wistringstream words(WideFromUtf8(c.failMessage));
+        for (std::wstring line; std::getline(words, line);)
+            EXPECT_NE(text.find(L"\n" + line + L"\n"), std::wstring::npos) << testing::PrintToString(text);
+        const std::wstring code = L"\n\nError code: " + CodeText(c.failExitCode ? c.failExitCode : 4) + kCopyHint;
+        EXPECT_EQ(text.substr(text.size() - std::min(text.size(), code.size())), code);
+    }
+    EXPECT_TRUE(RunEndsWith(program, environment, c.cause ? kFailed : kFinished));
     const std::vector<VirtualDisk> disks = environment.ReadDisks();
     ASSERT_EQ(disks.size(), 2u);
     EXPECT_EQ(DisksText({disks[1]}), DisksText({bystander}));
-    if (std::wstring(c.status) == kFinished) {
-        EXPECT_EQ(DisksText({disks[0]}), DisksText({Formatted(target, "NTFS", "Backup", "K")}));
+    // A limited failure is counted down in each run that meets it: both runs met it.
+    if (c.failTimes) {
+        EXPECT_EQ(disks[0].failTimes, std::optional<std::uint32_t>(0));
+    }
+    if (!c.cause) {
+        VirtualDisk formatted = Formatted(target, "NTFS", "Backup", "K");
+        if (c.failTimes) formatted.failTimes = 0u;
+        EXPECT_EQ(DisksText({disks[0]}), DisksText({formatted}));
     } else if (std::string(c.failCommand) == "format.com") {  // the partitioning went through
         EXPECT_EQ(disks[0].letter, "K");
         EXPECT_EQ(disks[0].fileSystem, "RAW");
@@ -117,7 +204,16 @@ TEST_P(OutputTest, EndsWithItsStatusAndCleansUpWithoutAQuestion) {
     }
 }
 
-TEST(FormatRunTest, AMissingPartitioningUtilityEndsWithTheErrorText) {
+// The system's words for an error number, as this system words them, without the line break.
+std::wstring SystemWords(DWORD code) {
+    wchar_t text[512] = {};
+    DWORD length = ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
+                                    512, nullptr);
+    while (length > 0 && std::wcschr(L"\r\n ", text[length - 1])) --length;
+    return std::wstring(text, length);
+}
+
+TEST(FormatRunTest, AMissingPartitioningUtilityEndsWithTheErrorTextAndTheSystemsWords) {
     const std::wstring utility = RunningProgramFolder() + L"diskpart.exe";
     const std::wstring aside = utility + L".moved-aside-by-format-run-test";
     const VirtualDisk target = QuarrixDisk(1);
@@ -125,11 +221,29 @@ TEST(FormatRunTest, AMissingPartitioningUtilityEndsWithTheErrorText) {
     RunningProgram program;
     ASSERT_TRUE(Choose(program, {1, L"K:", L"NTFS", L"Backup"}));
     ASSERT_TRUE(::MoveFileW(utility.c_str(), aside.c_str()));
-    const bool ended = StartRun(program) && program.WaitForRunEnd(kRunTimeoutMs);
+    // The run ends at once, and its box may be open before the press has returned.
+    StartFormatPress press(program);
+    const bool ended = Confirm(program) && press.HandlerReturned(kBoxTimeoutMs) && program.WaitForRunEnd(kRunTimeoutMs);
     ASSERT_TRUE(::MoveFileW(aside.c_str(), utility.c_str()));
     ASSERT_TRUE(ended) << WindowState(program);
+    EXPECT_EQ(CloseErrorBox(program), L"The disk utility could not be started: " + SystemWords(ERROR_FILE_NOT_FOUND) +
+                                          L"\n\nError code: 2" + kCopyHint);
     EXPECT_TRUE(RunEndsWith(program, environment, kFailed));
     EXPECT_EQ(DisksText(environment.ReadDisks()), DisksText({target}));
+}
+
+TEST(FormatRunTest, ARunRightAfterAnotherWaitsForThePauseBeforeDiskpart) {
+    TestEnvironment environment({QuarrixDisk(1)});
+    RunningProgram program;
+    ASSERT_TRUE(Choose(program, {1, L"K:", L"NTFS", L"Backup"}));
+    ASSERT_TRUE(StartRun(program) && program.WaitForRunEnd(kRunTimeoutMs));
+    const auto firstEnded = std::chrono::steady_clock::now();
+    ASSERT_TRUE(Choose(program, {1, L"K:", L"NTFS", L"Travel"}));
+    ASSERT_TRUE(StartRun(program, L"K: (Backup)"));
+    EXPECT_TRUE(RunEndsWith(program, environment, kFinished));
+    // The simulator's pause is 1 s; diskpart alone takes a few hundred milliseconds at most here.
+    EXPECT_GE(std::chrono::steady_clock::now() - firstEnded, std::chrono::milliseconds(900));
+    EXPECT_EQ(environment.ReadDisks().at(0).label, "Travel");
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -211,6 +325,9 @@ TEST(FormatRunTest, WindowsXpFormatsNothingWhenTheNewLetterLeadsToAnotherDisk) {
     RunningProgram program;
     ASSERT_TRUE(Choose(program, {1, L"K:", nullptr, L"Backup"}));
     ASSERT_TRUE(StartRun(program));
+    ASSERT_TRUE(program.WaitForRunEnd(kRunTimeoutMs));
+    EXPECT_EQ(CloseErrorBox(program), L"The new volume did not appear under the letter K: on the chosen drive, so it "
+                                      L"was not formatted. Press Start Format again." + std::wstring(kCopyHint));
     EXPECT_TRUE(RunEndsWith(program, environment, kFailed));
     const std::vector<VirtualDisk> disks = environment.ReadDisks();
     ASSERT_EQ(disks.size(), 2u);
@@ -428,7 +545,7 @@ TEST(FormatRunTest, ClosingAndDeviceChangesDuringARunLeaveItAsStartedAndClosingW
         ::PostMessageW(route.toFocus ? gui.hwndFocus : program.Window(), route.message, route.wParam, 0);
         HWND box = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
         ASSERT_NE(box, nullptr);
-        ExpectBoxOf(program, box, kStopQuestionText, {IDYES, IDNO}, true);
+        ExpectBoxOf(program, box, kStopQuestionText, {IDYES, IDNO}, ::LoadIconW(nullptr, IDI_WARNING));
         // While the question is open, another close request asks nothing more.
         ASSERT_TRUE(AnsweredAtOnce(program.Window(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED)));
         EXPECT_EQ(program.PopUps(), std::vector<HWND>{box});
@@ -499,6 +616,7 @@ TEST(FormatRunTest, AStopAnsweredYesEndsTheUtilityAndTheRunWithTheErrorEnd) {
     ASSERT_NE(box, nullptr);
     PressButton(box, IDYES);
     ASSERT_TRUE(program.WaitForRunEnd(10000)) << "the stopped run goes on";
+    EXPECT_EQ(CloseErrorBox(program), std::wstring(kStoppedRunText) + kCopyHint);
     EXPECT_TRUE(RunEndsWith(program, environment, kFailed));
     EXPECT_TRUE(StandInsOf(::GetCurrentProcessId()).empty());
     EXPECT_NE(DisksText(environment.ReadDisks()), DisksText({Formatted(target, "NTFS", "Backup", "K")}));

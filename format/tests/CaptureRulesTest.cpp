@@ -31,9 +31,8 @@ TEST(CaptureRulesTest, ReadLoopJoinsReadsUntilTheFirstFailedRead) {
         {"reads joined in order", {{true, "Disk"}, {true, "Part "}, {true, "100"}, {false, ""}}, L"DiskPart 100", 4},
         {"empty successful read goes on", {{true, ""}, {true, "x"}, {false, ""}}, L"x", 3},
         {"failed read delivers no bytes and ends", {{true, "a"}, {false, "junk"}, {true, "never"}}, L"a", 2},
-        {"zero byte ends that read only", {{true, std::string("ab\0cd", 5)}, {true, "ef"}, {false, ""}}, L"abef", 3},
-        {"first of two zero bytes ends the read", {{true, std::string("ab\0c\0d", 6)}, {false, ""}}, L"ab", 2},
-        {"zero byte first", {{true, std::string("\0abc", 4)}, {true, "d"}, {false, ""}}, L"d", 3},
+        {"zero byte left out", {{true, std::string("ab\0cd", 5)}, {true, "ef"}, {false, ""}}, L"abcdef", 3},
+        {"every zero byte left out", {{true, std::string("\0ab\0c\0\0d\0", 9)}, {false, ""}}, L"abcd", 2},
     };
     for (const auto& c : cases) {
         CapturedText captured(DecodeOneToOne);
@@ -53,17 +52,18 @@ TEST(CaptureRulesTest, TakeReadDecodesOnlyTheCountedBytes) {
     EXPECT_EQ(captured.Text(), L"abc");
 }
 
-TEST(CaptureRulesTest, EachReadIsDecodedOnItsOwnSoASplitCharacterStaysSplit) {
+TEST(CaptureRulesTest, AllReadsAreDecodedAtOnceSoASplitCharacterStaysWhole) {
     std::vector<std::string> calls;
     CapturedText captured([&calls](std::string_view bytes) {
         calls.emplace_back(bytes);
-        return L"<" + DecodeOneToOne(bytes) + L">";
+        return DecodeOneToOne(bytes);
     });
     // 0x82 0xA0 is one character of a Japanese code page.
     EXPECT_TRUE(captured.TakeRead(true, "a\x82", 2));
     EXPECT_TRUE(captured.TakeRead(true, "\xA0" "b", 2));
-    EXPECT_EQ(calls, (std::vector<std::string>{"a\x82", "\xA0" "b"}));
-    EXPECT_EQ(captured.Text(), L"<a\x82><\xA0" L"b>");
+    EXPECT_FALSE(captured.TakeRead(false, nullptr, 0));
+    EXPECT_EQ(captured.Text(), L"a\x82\xA0" L"b");
+    EXPECT_EQ(calls, (std::vector<std::string>{"a\x82\xA0" "b"}));
 }
 
 TEST(CaptureRulesTest, NothingToDecodeMeansNoDecodeCall) {
@@ -74,7 +74,7 @@ TEST(CaptureRulesTest, NothingToDecodeMeansNoDecodeCall) {
     });
     EXPECT_TRUE(captured.TakeRead(true, "", 0));
     EXPECT_TRUE(captured.TakeRead(true, nullptr, 0));
-    EXPECT_TRUE(captured.TakeRead(true, "\0z", 2));
+    EXPECT_TRUE(captured.TakeRead(true, "\0", 1));
     EXPECT_FALSE(captured.TakeRead(false, "lost", 4));
     EXPECT_EQ(callCount, 0);
     EXPECT_EQ(captured.Text(), L"");

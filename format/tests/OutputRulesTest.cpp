@@ -46,6 +46,12 @@ TEST(OutputRulesTest, DiskpartRunFinishesOnExitCodeZeroWithoutAFailureWord) {
             << std::hex << c.exitCode << " " << testing::PrintToString(std::wstring(c.output));
 }
 
+TEST(OutputRulesTest, OnlyAccessDeniedAndNotReadyAreWorthRunningAgain) {
+    for (unsigned long code : {0x80070005ul, 0x80070015ul}) EXPECT_TRUE(IsDiskpartFailureWorthRunningAgain(code));
+    for (unsigned long code : {0ul, 5ul, 0x80042412ul, 0x80070013ul})
+        EXPECT_FALSE(IsDiskpartFailureWorthRunningAgain(code));
+}
+
 TEST(OutputRulesTest, CleanupTakesOnlyScriptNamesDiskpartAndDigitsInAnyCase) {
     EXPECT_EQ(ScriptCleanupPattern(L"C:\\Users\\R&D\\Temp\\"), L"C:\\Users\\R&D\\Temp\\diskpart*.*");
     for (const wchar_t* name : {L"diskpart1", L"DISKPART10", L"DiskPart4294967295"})

@@ -18,11 +18,11 @@ void PrintLines(const std::vector<std::string>& lines) {
         WriteConsoleW(output, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
         return;
     }
-    const std::string ansi = AnsiFromUtf8(text);
+    const std::string oem = OemFromUtf8(text);
     std::size_t done = 0;
-    while (done < ansi.size()) {
+    while (done < oem.size()) {
         DWORD written = 0;
-        if (!WriteFile(output, ansi.data() + done, static_cast<DWORD>(ansi.size() - done), &written, nullptr) ||
+        if (!WriteFile(output, oem.data() + done, static_cast<DWORD>(oem.size() - done), &written, nullptr) ||
             written == 0) {
             return;
         }

@@ -1,4 +1,4 @@
-// Prints the stand-ins' lines as the system's utilities do: each ended by CR LF, in the ANSI
+// Prints the stand-ins' lines as the system's utilities do: each ended by CR LF, in the OEM
 // code page when the output goes to a pipe or file, as wide text on a console window.
 #pragma once
 

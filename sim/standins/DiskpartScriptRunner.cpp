@@ -129,6 +129,8 @@ private:
         CommandOutcome outcome = Failure(disk.failExitCode ? static_cast<int>(*disk.failExitCode) : kDiskpartExitServiceError,
                                          disk.failMessage.empty() ? kDefaultFailMessage : disk.failMessage);
         outcome.delayMs = disk.delayMs / commandCount_;
+        // A failure limited to some runs was counted down: the count is saved.
+        outcome.changed = disk.failTimes.has_value();
         return outcome;
     }
 
@@ -139,7 +141,7 @@ private:
         volumeSelected_ = false;
         VirtualDisk* disk = FindDiskByNumber(disks_, *number);
         if (disk == nullptr || disk->openFails) return Failure(kDiskpartExitServiceError, kDiskNotValid);
-        if (disk->failCommand == "select") return FailedOnDisk(*disk);
+        if (TakeFailure(*disk, "select")) return FailedOnDisk(*disk);
         hasSelection_ = true;
         selectedNumber_ = *number;
         return Done(*disk, {"Disk " + std::to_string(*number) + " is now the selected disk."}, false);
@@ -149,7 +151,7 @@ private:
         if (line != "clean") return InvalidArguments("CLEAN");
         VirtualDisk* disk = Selected();
         if (disk == nullptr) return Failure(kDiskpartExitServiceError, kNoDiskSelected);
-        if (disk->failCommand == "clean") return FailedOnDisk(*disk);
+        if (TakeFailure(*disk, "clean")) return FailedOnDisk(*disk);
         disk->contents = "empty";
         disk->partition = "none";
         disk->fileSystem = "RAW";
@@ -163,7 +165,7 @@ private:
         if (line != "create partition primary") return InvalidArguments("CREATE PARTITION PRIMARY");
         VirtualDisk* disk = Selected();
         if (disk == nullptr) return Failure(kDiskpartExitServiceError, kNoDiskSelected);
-        if (disk->failCommand == "create") return FailedOnDisk(*disk);
+        if (TakeFailure(*disk, "create")) return FailedOnDisk(*disk);
         // The new partition spans the whole disk, so there must be no partition yet.
         if (disk->partition != "none") return Failure(kDiskpartExitServiceError, kNoUsableSpace);
         disk->partition = "primary";
@@ -177,7 +179,7 @@ private:
         VirtualDisk* disk = Selected();
         if (disk == nullptr) return Failure(kDiskpartExitServiceError, kNoDiskSelected);
         if (!volumeSelected_) return Failure(kDiskpartExitServiceError, kNoVolumeSelected);
-        if (disk->failCommand == "format") return FailedOnDisk(*disk);
+        if (TakeFailure(*disk, "format")) return FailedOnDisk(*disk);
         disk->fileSystem = arguments->fileSystem;
         disk->label = arguments->label;
         std::vector<std::string> lines;
@@ -201,7 +203,7 @@ private:
         VirtualDisk* disk = Selected();
         if (disk == nullptr) return Failure(kDiskpartExitServiceError, kNoDiskSelected);
         if (!volumeSelected_) return Failure(kDiskpartExitServiceError, kNoVolumeSelected);
-        if (disk->failCommand == "assign") return FailedOnDisk(*disk);
+        if (TakeFailure(*disk, "assign")) return FailedOnDisk(*disk);
         const char letter = line.back();
         disk->letter = std::string(1, letter >= 'a' ? static_cast<char>(letter - 'a' + 'A') : letter);
         return Done(*disk, {"DiskPart successfully assigned the drive letter or mount point."}, true);

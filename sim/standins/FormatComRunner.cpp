@@ -24,8 +24,10 @@ FormatComRun RunFormatCom(const FormatComInvocation& invocation, std::vector<Vir
     const bool silent = disk->silent;
     if (disk->openFails) {
         run = Failure(std::move(run), std::string(kCannotOpenVolume) + "\n" + kFormatFailed);
-    } else if (disk->failCommand == "format.com") {
-        run = Failure(std::move(run), disk->failMessage.empty() ? kFormatFailed : disk->failMessage);
+    } else if (TakeFailure(*disk, "format.com")) {
+        run.disksChanged = disk->failTimes.has_value();  // the count of failing runs went down
+        const std::string message = disk->failMessage.empty() ? kFormatFailed : disk->failMessage;
+        run = Failure(std::move(run), message);
     } else {
         const std::string oldFileSystem = disk->fileSystem;
         disk->fileSystem = "NTFS";

@@ -9,7 +9,7 @@ const char kTwoDisks[] =
     "[disk]\npath = \\\\?\\usbstor#disk&ven_qrx&prod_qx7#1\nname = Quarrix QX7 USB Device\nname-unreadable = no\n"
     "number = 1\nlength = 1000204886016\nopen = ok\nioctl = ok\nfail-command = clean\n"
     "fail-message = Virtual Disk Service error:\\nThe device is not ready.\ndelay-ms = 4000\nsilent = yes\n"
-    "fail-exit-code = 0x80042413\nprogress = 100% fatto\\nPercentuale completata: 100\nsizes = MB\n"
+    "fail-exit-code = 0x80042413\nfail-times = 2\nprogress = 100% fatto\\nPercentuale completata: 100\nsizes = MB\n"
     "contents = holiday photos\npartition = none\nfilesystem = RAW\nlabel = My Files\nletter = F\ncolour = blue\n"
     "\n"
     "[disk]\r\n  name  =  Quarrix KORVAN USB Device  \r\nname-unreadable = yes\r\nnumber = 4294967295\r\n"
@@ -23,7 +23,7 @@ std::string Describe(const VirtualDisk& d) {
                        d.failCommand + "|" + d.failMessage + "|" + to_string(d.delayMs) + "|" + to_string(d.silent) +
                        "|" + d.contents + "|" + d.partition + "|" + d.fileSystem + "|" + d.label + "|" + d.letter +
                        "|" + (d.failExitCode ? to_string(*d.failExitCode) : "-") + "|" + d.progress.value_or("-") +
-                       "|" + d.sizes;
+                       "|" + d.sizes + "|" + (d.failTimes ? to_string(*d.failTimes) : "-");
     for (const auto& [key, value] : d.otherKeys) text += "|" + key + "=" + value;
     return text;
 }
@@ -34,10 +34,10 @@ void ExpectTheTwoDisks(const VirtualDiskParse& parse) {
     EXPECT_EQ(Describe(parse.disks[0]),
               "\\\\?\\usbstor#disk&ven_qrx&prod_qx7#1|Quarrix QX7 USB Device|0|1|1000204886016|0|0|clean|"
               "Virtual Disk Service error:\nThe device is not ready.|4000|1|holiday photos|none|RAW|My Files|F|"
-              "2147755027|100% fatto\nPercentuale completata: 100|MB|colour=blue");
+              "2147755027|100% fatto\nPercentuale completata: 100|MB|2|colour=blue");
     // Keys left out: a used disk that was never touched.
     EXPECT_EQ(Describe(parse.disks[1]),
-              "|Quarrix KORVAN USB Device|1|4294967295|9223372036854775807|1|1|||0|0|old files|primary|NTFS|||-|-|KB");
+              "|Quarrix KORVAN USB Device|1|4294967295|9223372036854775807|1|1|||0|0|old files|primary|NTFS|||-|-|KB|-");
 }
 
 TEST(VirtualDisksText, ReadsEveryKeyAndARoundTripKeepsThemWithUnknownKeys) {
@@ -97,6 +97,7 @@ TEST(VirtualDisksText, RejectsMalformedLinesNamingTheLine) {
          "line 2: fail-exit-code must be a 32-bit number, decimal or 0x-hexadecimal"},
         {"[disk]\nfail-exit-code = -1\n", "line 2: fail-exit-code must be a 32-bit number, decimal or 0x-hexadecimal"},
         {"[disk]\nsizes = GB\n", "line 2: sizes must be KB or MB"},
+        {"[disk]\nfail-times = once\n", "line 2: fail-times must be a whole number of 32 bits"},
         {"[disk]\nfail-command = delete\n",
          "line 2: fail-command must be select, clean, create, format, assign or format.com"},
     };

@@ -25,6 +25,13 @@ inline VirtualDisk QuarrixDisk(std::uint32_t number, int delayMs = 0, const char
     return disk;
 }
 
+// Another drive of the maker that has taken this disk number since the chosen one was pulled.
+inline VirtualDisk OtherDriveWithNumber(std::uint32_t number) {
+    VirtualDisk other = QuarrixDisk(number);
+    other.path = "\\\\?\\usbstor#disk&ven_qrx&prod_test&rev_1.00#0000000000099&0#{53f56307-b6bf-11d0-94f2-00a0c91efb8b}";
+    return other;
+}
+
 // The disk as the utilities leave it after a whole run.
 inline VirtualDisk Formatted(VirtualDisk disk, const std::string& fileSystem, const std::string& label,
                              const std::string& letter) {
@@ -108,30 +115,30 @@ private:
     int ticket_;
 };
 
-// Notes a visible static control that shows an icon.
+// Notes the icon of a visible static control that shows one.
 inline BOOL CALLBACK NoteShownIcon(HWND child, LPARAM data) {
-    if ((StyleOf(child) & SS_TYPEMASK) == SS_ICON && ClassOf(child) == L"Static" && ::IsWindowVisible(child) &&
-        ::SendMessageW(child, STM_GETICON, 0, 0) != 0)
-        *reinterpret_cast<bool*>(data) = true;
+    if ((StyleOf(child) & SS_TYPEMASK) == SS_ICON && ClassOf(child) == L"Static" && ::IsWindowVisible(child))
+        if (HICON icon = reinterpret_cast<HICON>(::SendMessageW(child, STM_GETICON, 0, 0)))
+            *reinterpret_cast<HICON*>(data) = icon;
     return TRUE;
 }
 
-// A box of the main window itself: the text, exactly these buttons, and an icon or none. (Only
-// boxes with the application's name as caption are found at all.)
+// A box of the main window itself: the text, exactly these buttons, and the system icon given or
+// none. (Only boxes with the application's name as caption are found at all.)
 inline void ExpectBoxOf(const RunningProgram& program, HWND box, const std::wstring& text,
-                        const std::vector<int>& buttons, bool icon) {
+                        const std::vector<int>& buttons, HICON icon) {
     EXPECT_EQ(MessageBoxText(box), text);
     EXPECT_EQ(::GetWindow(box, GW_OWNER), program.Window());
     for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO})
         EXPECT_EQ(MessageBoxHasButton(box, id), std::count(buttons.begin(), buttons.end(), id) == 1) << "button " << id;
-    bool shown = false;
+    HICON shown = nullptr;
     ::EnumChildWindows(box, &NoteShownIcon, reinterpret_cast<LPARAM>(&shown));
     EXPECT_EQ(shown, icon);
 }
 
 // The text and the OK button alone, no icon.
 inline void ExpectOkBoxOf(const RunningProgram& program, HWND box, const std::wstring& text) {
-    ExpectBoxOf(program, box, text, {IDOK}, false);
+    ExpectBoxOf(program, box, text, {IDOK}, nullptr);
 }
 
 // Presses Enter on the box's focused button, as a user's Enter reaches it.
@@ -150,7 +157,7 @@ inline testing::AssertionResult Confirm(RunningProgram& program, bool format = t
                                         const std::wstring& volumes = std::wstring()) {
     HWND box = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
     if (!box) return testing::AssertionFailure() << "no confirmation; the window shows " << WindowState(program);
-    ExpectBoxOf(program, box, ConfirmationText(program.SelectedDrive(), volumes), {IDOK, IDCANCEL}, true);
+    ExpectBoxOf(program, box, ConfirmationText(program.SelectedDrive(), volumes), {IDOK, IDCANCEL}, ::LoadIconW(nullptr, IDI_WARNING));
     if (format) {
         PressButton(box, IDOK);
     } else {
@@ -195,3 +202,19 @@ inline testing::AssertionResult RunEndsWith(RunningProgram& program, const TestE
     return ScriptsCleanedUp(environment);
 }
 
+// After an error end the window explains it in a box of its own thread, with the error icon,
+// once the status line and the button are back. Hands back the box's text and closes the box.
+inline std::wstring CloseErrorBox(RunningProgram& program) {
+    HWND box = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
+    if (!box) {
+        ADD_FAILURE() << "no box explains the error; the window shows " << WindowState(program);
+        return {};
+    }
+    EXPECT_EQ(program.PopUps(), std::vector<HWND>{box});
+    EXPECT_EQ(WindowState(program), NoRunShown(kFailed));
+    const std::wstring text = MessageBoxText(box);
+    ExpectBoxOf(program, box, text, {IDOK}, ::LoadIconW(nullptr, IDI_ERROR));
+    PressButton(box, IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box); }, kBoxTimeoutMs));
+    return text;
+}

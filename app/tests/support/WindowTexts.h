@@ -21,6 +21,9 @@ inline constexpr wchar_t kWindowsXp[] = L"Microsoft Windows XP";
 inline constexpr wchar_t kStopQuestionText[] =
     L"A drive is being formatted.\n\nStopping now leaves the drive without a usable file system until it is "
     L"formatted again.\n\nStop formatting?";
+inline constexpr wchar_t kStoppedRunText[] =
+    L"The format was stopped. The drive has no usable file system until it is formatted again: press Start "
+    L"Format to format it.";
 
 // The question before a drive is wiped: `volumes` as the box lists them ("E: (Photos), F:"),
 // empty when the disk holds none.

@@ -1,0 +1,39 @@
+// What the user is told when a format run ends in an error: why, in the disk utility's own
+// words, and what to do next. Pure rules: no Windows header.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// How a run came to its error end.
+enum class RunEnding {
+    UtilityFailed,      // diskpart ran and failed, by its exit code or a failure word
+    UtilityNotStarted,  // a utility could not be started; `code` is the system's error number
+    UtilityNotFound,    // the system folder that holds the utilities is not known
+    XpFormatFailed,     // Windows XP: format.com ran and failed
+    XpLetterElsewhere,  // Windows XP: the new letter is not a volume of the chosen disk
+    DriveListChanged,   // diskpart failed, and before it ran again the chosen drive was gone
+    Stopped,            // the user stopped the run while a utility ran
+};
+
+struct RunOutcome {
+    RunEnding ending = RunEnding::UtilityFailed;
+    std::uint32_t code = 0;         // the utility's exit code, or the system's error number
+    std::wstring output{};          // what the utility printed
+    std::wstring systemMessage{};   // the system's words for `code` when nothing was started
+    wchar_t driveLetter = L'?';     // the new volume's letter, for XpLetterElsewhere
+};
+
+// The text of the box shown after the run: a first paragraph that names the cause and the next
+// step, the utility's last lines, its code, and how to copy the text.
+std::wstring ExplainFailedRun(const RunOutcome& outcome);
+
+// `lead` followed by the system's message (its trailing line break trimmed), or by the code
+// when the system has no message for it.
+std::wstring WithSystemMessage(const std::wstring& lead, std::uint32_t code, const std::wstring& systemMessage);
+
+// "0x" and eight upper-case hex digits from 0x80000000 on (HRESULTs), the decimal number below.
+std::wstring ErrorCodeText(std::uint32_t code);
+
+// Told when the worker thread of a run could not be started.
+inline constexpr wchar_t kFormatNotStartedLead[] = L"The format could not be started: ";

@@ -1,0 +1,70 @@
+#include "format/RunExplanation.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const std::wstring kCopy = L"\n\nPress Ctrl+C to copy this message.";
+
+TEST(RunExplanationTest, FirstParagraphNamesTheCauseByTheExitCode) {
+    const struct {
+        std::uint32_t codes[2];
+        const wchar_t* firstSentence;
+    } cases[] = {
+        {{0x80070013, 0x80042428}, L"The drive is write-protected. "},
+        {{0x80042413, 0x80070020}, L"The drive is in use by another program. "},
+        {{0x80070005, 0x80042427}, L"Windows denied access to the drive. "},
+        {{0x80042412, 0x80070015}, L"The drive is not ready. "},
+        {{0x8004245F, 0x8004245F}, L"The drive did not answer in time. "},
+        {{0x8007045D, 0x80070017}, L"The drive reported a hardware error. "},
+        {{0x8004280A, 0x8004280A}, L"The drive is offline. "},
+        {{0x80042429, 0x80042429}, L"Windows did not accept the drive label. "},
+        {{4, 0x80042414}, L"The disk utility reported an error.\n\n"},
+    };
+    for (const auto& c : cases)
+        for (std::uint32_t code : c.codes)
+            EXPECT_EQ(ExplainFailedRun({RunEnding::UtilityFailed, code, L"x"}).rfind(c.firstSentence, 0), 0u) << code;
+}
+
+TEST(RunExplanationTest, TextHoldsTheUtilitysLastLinesItsCodeAndWhatToDo) {
+    const std::wstring longLine(250, L'w');
+    // A surrogate pair that the 200th character would split is left out whole.
+    const std::wstring split = std::wstring(199, L's') + L"\xD83D\xDE00" L"tail";
+    const struct {
+        const char* name;
+        RunOutcome outcome;
+        std::wstring text;
+    } cases[] = {
+        {"last eight non-empty lines, trimmed and cut at 200 characters",
+         {RunEnding::UtilityFailed, 0x80070013,
+          L"one\r\ntwo\r\n\r\n  three\r\nfour\r\n \t \r\nfive\nsix\r\n\x00A0seven\x3000\r\n" + longLine + L"\r\n" + split +
+              L"\r\n   nine   \r\n\r\n"},
+         L"The drive is write-protected. If it has a lock switch, slide it to unlocked. If it stays write-protected, "
+         L"the drive may be failing.\n\nThe disk utility reported:\nthree\nfour\nfive\nsix\nseven\n" +
+             longLine.substr(0, 200) + L"\n" + std::wstring(199, L's') + L"\nnine\n\nError code: 0x80070013" + kCopy},
+        {"printed nothing; a code below 0x80000000 in decimal",
+         {RunEnding::UtilityFailed, 4, L" \r\n\r\n"},
+         L"The disk utility reported an error.\n\nThe disk utility printed nothing.\n\nError code: 4" + kCopy},
+        {"exit code 0 with a failure word: no code line",
+         {RunEnding::UtilityFailed, 0, L"DiskPart has encountered an error: Access is denied.\r\n"},
+         L"The disk utility reported an error.\n\nThe disk utility reported:\n"
+         L"DiskPart has encountered an error: Access is denied." + kCopy},
+        {"not started: the system's words without their line break",
+         {RunEnding::UtilityNotStarted, 5, L"", L"Access is denied.\r\n"},
+         L"The disk utility could not be started: Access is denied.\n\nError code: 5" + kCopy},
+        {"not started, no words for the code",
+         {RunEnding::UtilityNotStarted, 0x8007FFFF, L"", L""},
+         L"The disk utility could not be started: 0x8007FFFF\n\nError code: 0x8007FFFF" + kCopy},
+        {"no system folder", {RunEnding::UtilityNotFound, 0, L"ignored"},
+         L"The disk utility could not be found in the system folder." + kCopy},
+        {"stopped: what the drive is left with, not the killed utility's words or code",
+         {RunEnding::Stopped, 1223, L"  50 percent completed\r\n"},
+         L"The format was stopped. The drive has no usable file system until it is formatted again: press Start "
+         L"Format to format it." + kCopy},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ExplainFailedRun(c.outcome), c.text) << c.name;
+}
+
+}  // namespace
