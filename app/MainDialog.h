@@ -34,8 +34,8 @@ public:
     CEdit m_labelEdit;
     CButton m_startButton;
     CProgressCtrl m_progress;
-    CColorStaticST m_webLink;
-    CColorStaticST m_warningText;
+    CColorStaticST m_webLink{TextRole::WebSiteText};
+    CColorStaticST m_warningText{TextRole::WarningLine};
 
     // The format job.
     std::wstring m_driveEntry;

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr COLORREF kStatusColour = RGB(0, 0, 0);
-
 void RestoreControls(CQuarrix_Disk_FormatterDlg& dialog) {
     dialog.m_progress.ShowWindow(SW_HIDE);
     dialog.m_startButton.ShowWindow(SW_SHOWNORMAL);
@@ -52,7 +50,7 @@ UINT RunFormat(FormatThreadParam& record) {
 
     dialog.m_progress.ShowWindow(SW_SHOWNORMAL);
     dialog.m_startButton.ShowWindow(SW_HIDE);
-    dialog.m_warningText.SetTextColor(kStatusColour);
+    dialog.m_warningText.SetRole(TextRole::StatusLine);
     // The utilities are started by full path, never looked for where other programs could be.
     const std::wstring utilities = DiskUtilityFolder();
     dialog.m_warningText.SetWindowText(windowsXp ? kStatusPartitioning : kStatusFormatting);

@@ -1,25 +1,9 @@
-// Owners of GDI resources: a solid brush that deletes itself, and the paint device context
-// of one WM_PAINT.
+// Owner of the paint device context of one WM_PAINT.
 #pragma once
 
 #include <windows.h>
 
 class CWnd;
-
-class CBrush {
-public:
-    CBrush() = default;
-    CBrush(const CBrush&) = delete;
-    CBrush& operator=(const CBrush&) = delete;
-    ~CBrush() { DeleteObject(); }
-
-    BOOL CreateSolidBrush(COLORREF colour);
-    BOOL DeleteObject();
-    operator HBRUSH() const { return m_brush; }
-
-private:
-    HBRUSH m_brush = nullptr;
-};
 
 class CPaintDC {
 public:
