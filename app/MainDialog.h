@@ -60,6 +60,8 @@ protected:
     LRESULT OnDevicesChanged(WPARAM eventType, LPARAM data);
     BOOL OnEraseBkgnd(HDC dc);
     void OnStartFormat();
+    // Enter away from Start Format: ignored.
+    void OnEnterKey() {}
     void OnWebLinkClicked();
     void OnSearchIconClicked();
     void OnLogoIconClicked();
@@ -92,4 +94,11 @@ private:
     std::vector<std::wstring> m_listedDrivePaths;
 
     void ShowAboutBox();
+
+    // Accessibility and scaling, once the window exists.
+    void PlaceLabelsBeforeTheirControls();
+    void ShowIconAtSystemSize(int controlId, UINT iconId, CIcon& icon);
+    void AddToolTips();
+    CIcon m_searchIcon;
+    CIcon m_logoIcon;
 };
