@@ -1,8 +1,7 @@
 #include "app/MainDialog.h"
 
-#include <shellapi.h>
-
 #include "app/AboutDialog.h"
+#include "app/ShellOpen.h"
 #include "format/EnvironmentRules.h"
 
 namespace {
@@ -25,6 +24,8 @@ struct ToolTip {
 constexpr ToolTip kToolTips[] = {{IDC_SEARCH_ICON, L"Search for Quarrix drives again"},
                                  {IDC_LOGO_ICON, L"About Quarrix Disk Formatter"},
                                  {IDC_WEB_LINK, kMakerUrl}};
+
+constexpr wchar_t kOpenAddressYourself[] = L"Open this address in your web browser: ";
 
 HWND FindChildWithText(HWND parent, const wchar_t* text) {
     for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
@@ -132,8 +133,14 @@ LRESULT CQuarrix_Disk_FormatterDlg::OnDevicesChanged(WPARAM, LPARAM) {
 
 BOOL CQuarrix_Disk_FormatterDlg::OnEraseBkgnd(HDC) { return BOOL(Default()); }
 
+// A browser started by this elevated program would run with administrative rights: the
+// desktop's shell starts it as the signed-in user instead, or the user opens the address.
 void CQuarrix_Disk_FormatterDlg::OnWebLinkClicked() {
-    ::ShellExecuteW(nullptr, L"open", kMakerUrl, nullptr, nullptr, SW_SHOWNORMAL);
+    if (!IsProcessElevated()) {
+        ShellOpen(kMakerUrl);
+    } else if (!OpenFromDesktopShell(kMakerUrl)) {
+        MessageBox(kOpenAddressYourself + std::wstring(kMakerUrl));
+    }
 }
 
 void CQuarrix_Disk_FormatterDlg::OnSearchIconClicked() {

@@ -1,10 +1,9 @@
 #include "format/FormatWorker.h"
 
-#include <shellapi.h>
-
 #include <memory>
 
 #include "app/MainDialog.h"
+#include "app/ShellOpen.h"
 #include "drives/DiskSource.h"
 #include "format/ChildProcess.h"
 #include "format/DiskUtilities.h"
@@ -30,8 +29,7 @@ UINT NormalEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder, b
     RestoreControls(dialog);
     DeleteScriptFiles(folder);
     if (windowsXp && AfxMessageBox(BuildOpenDriveQuestion(dialog.m_driveLetter), MB_YESNO, 0) == IDYES) {
-        ::ShellExecuteW(nullptr, L"open", DriveRootPath(dialog.m_driveLetter).c_str(), nullptr, nullptr,
-                        SW_SHOWNORMAL);
+        ShellOpen(DriveRootPath(dialog.m_driveLetter));
     }
     return 0;
 }
