@@ -12,7 +12,7 @@ class CAboutDlg : public CDialog {
 public:
     CAboutDlg();
 
-    CColorStaticST m_link;
+    CColorStaticST m_link{TextRole::WebSiteText};
 
 protected:
     void DoDataExchange(CDataExchange* exchange) override;

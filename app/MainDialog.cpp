@@ -1,15 +1,50 @@
 #include "app/MainDialog.h"
 
-#include <shellapi.h>
-
 #include <memory>
 
 #include "app/AboutDialog.h"
+#include "app/ShellOpen.h"
 #include "app/ShutdownBlock.h"
 #include "format/EnvironmentRules.h"
 #include "format/RunQuestions.h"
 
+namespace {
+
+// A screen reader names a control without text of its own by the static text just before it in
+// the window order.
+struct LabelledControl {
+    const wchar_t* label;
+    int control;
+};
+constexpr LabelledControl kLabelledControls[] = {{L"Select Quarrix Drive:", IDC_DRIVE_LIST},
+                                                 {L"Drive Label:", IDC_LABEL_EDIT},
+                                                 {L"Drive Letter:", IDC_LETTER_LIST},
+                                                 {L"Filesystem:", IDC_FILE_SYSTEM_LIST}};
+
+struct ToolTip {
+    int control;
+    const wchar_t* text;
+};
+constexpr ToolTip kToolTips[] = {{IDC_SEARCH_ICON, L"Search for Quarrix drives again"},
+                                 {IDC_LOGO_ICON, L"About Quarrix Disk Formatter"},
+                                 {IDC_WEB_LINK, kMakerUrl}};
+
+constexpr wchar_t kOpenAddressYourself[] = L"Open this address in your web browser: ";
+
+HWND FindChildWithText(HWND parent, const wchar_t* text) {
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t childText[64] = {};
+        ::GetWindowTextW(child, childText, 64);
+        if (std::wstring(childText) == text) return child;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 BEGIN_MESSAGE_MAP(CQuarrix_Disk_FormatterDlg, CDialog)
+    // Enter in the label box or a list would end the program; only Start Format takes Enter.
+    ON_COMMAND(IDOK, &CQuarrix_Disk_FormatterDlg::OnEnterKey)
     ON_WM_SYSCOMMAND()
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
@@ -39,6 +74,10 @@ void CQuarrix_Disk_FormatterDlg::DoDataExchange(CDataExchange* exchange) {
 
 BOOL CQuarrix_Disk_FormatterDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    PlaceLabelsBeforeTheirControls();
+    ShowIconAtSystemSize(IDC_SEARCH_ICON, IDI_SEARCH, m_searchIcon);
+    ShowIconAtSystemSize(IDC_LOGO_ICON, IDI_LOGO, m_logoIcon);
+    AddToolTips();
 
     if (HMENU systemMenu = GetSystemMenu(FALSE)) {
         wchar_t aboutText[128] = {};
@@ -99,8 +138,14 @@ LRESULT CQuarrix_Disk_FormatterDlg::OnDevicesChanged(WPARAM, LPARAM) {
 
 BOOL CQuarrix_Disk_FormatterDlg::OnEraseBkgnd(HDC) { return BOOL(Default()); }
 
+// A browser started by this elevated program would run with administrative rights: the
+// desktop's shell starts it as the signed-in user instead, or the user opens the address.
 void CQuarrix_Disk_FormatterDlg::OnWebLinkClicked() {
-    ::ShellExecuteW(nullptr, L"open", kMakerUrl, nullptr, nullptr, SW_SHOWNORMAL);
+    if (!IsProcessElevated()) {
+        ShellOpen(kMakerUrl);
+    } else if (!OpenFromDesktopShell(kMakerUrl)) {
+        MessageBox(kOpenAddressYourself + std::wstring(kMakerUrl));
+    }
 }
 
 void CQuarrix_Disk_FormatterDlg::OnSearchIconClicked() {
@@ -141,4 +186,38 @@ void CQuarrix_Disk_FormatterDlg::OnHeldCloseRequest(UINT command) {
     m_askingToStop = false;
     // The run may have ended while the question was open; then this does nothing.
     if (answer == IDYES) run->Stop();
+}
+
+void CQuarrix_Disk_FormatterDlg::PlaceLabelsBeforeTheirControls() {
+    for (const LabelledControl& labelled : kLabelledControls) {
+        HWND label = FindChildWithText(m_hWnd, labelled.label);
+        HWND control = ::GetDlgItem(m_hWnd, labelled.control);
+        if (!label || !control) continue;
+        HWND before = ::GetWindow(control, GW_HWNDPREV);
+        ::SetWindowPos(label, before ? before : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+// The system's icon size grows with the display's scaling; the magnifying glass's
+// SS_REALSIZEIMAGE would otherwise keep the first image of its group.
+void CQuarrix_Disk_FormatterDlg::ShowIconAtSystemSize(int controlId, UINT iconId, CIcon& icon) {
+    if (icon.Load(AfxGetResourceHandle(), iconId, ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON)))
+        ::SendDlgItemMessageW(m_hWnd, controlId, STM_SETICON, reinterpret_cast<WPARAM>(static_cast<HICON>(icon)), 0);
+}
+
+// The tips are an owned pop-up window, which goes with the dialog.
+void CQuarrix_Disk_FormatterDlg::AddToolTips() {
+    HWND tips = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
+                                  AfxGetResourceHandle(), nullptr);
+    if (!tips) return;
+    for (const ToolTip& tip : kToolTips) {
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = m_hWnd;
+        tool.uId = reinterpret_cast<UINT_PTR>(::GetDlgItem(m_hWnd, tip.control));
+        tool.lpszText = const_cast<wchar_t*>(tip.text);
+        ::SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
 }

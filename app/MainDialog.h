@@ -35,8 +35,8 @@ public:
     CEdit m_labelEdit;
     CButton m_startButton;
     CProgressCtrl m_progress;
-    CColorStaticST m_webLink;
-    CColorStaticST m_warningText;
+    CColorStaticST m_webLink{TextRole::WebSiteText};
+    CColorStaticST m_warningText{TextRole::WarningLine};
 
     // The format job.
     std::wstring m_driveEntry;
@@ -68,6 +68,8 @@ protected:
     LRESULT OnDevicesChanged(WPARAM eventType, LPARAM data);
     BOOL OnEraseBkgnd(HDC dc);
     void OnStartFormat();
+    // Enter away from Start Format: ignored.
+    void OnEnterKey() {}
     void OnWebLinkClicked();
     void OnSearchIconClicked();
     void OnLogoIconClicked();
@@ -107,4 +109,11 @@ private:
     bool m_askingToStop = false;
 
     void ShowAboutBox();
+
+    // Accessibility and scaling, once the window exists.
+    void PlaceLabelsBeforeTheirControls();
+    void ShowIconAtSystemSize(int controlId, UINT iconId, CIcon& icon);
+    void AddToolTips();
+    CIcon m_searchIcon;
+    CIcon m_logoIcon;
 };

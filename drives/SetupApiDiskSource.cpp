@@ -73,10 +73,12 @@ std::wstring ReadTextProperty(const DiskPlatform& platform, HDEVINFO set, SP_DEV
     }
 }
 
-std::wstring ReadInterfacePath(const DiskPlatform& platform, HDEVINFO set, DWORD index) {
+// The path of the device's own disk interface: asked for by device, since the set's interfaces
+// need not stand in the order of its devices.
+std::wstring ReadInterfacePath(const DiskPlatform& platform, HDEVINFO set, SP_DEVINFO_DATA& device) {
     SP_DEVICE_INTERFACE_DATA interfaceData{};
     interfaceData.cbSize = sizeof(interfaceData);
-    if (!platform.enumDeviceInterfaces(set, nullptr, &GUID_DEVINTERFACE_DISK, index, &interfaceData)) return {};
+    if (!platform.enumDeviceInterfaces(set, &device, &GUID_DEVINTERFACE_DISK, 0, &interfaceData)) return {};
     DWORD size = 0;
     platform.getDeviceInterfaceDetail(set, &interfaceData, nullptr, 0, &size, nullptr);
     if (size < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W)) return {};
@@ -119,7 +121,7 @@ std::optional<std::vector<DiskDeviceInfo>> EnumerateMakerDisks(const DiskPlatfor
     for (DWORD index = 0; platform.enumDeviceInfo(set.get(), index, &device); ++index) {
         DiskDeviceInfo info;
         info.friendlyName = ReadTextProperty(platform, set.get(), device, SPDRP_FRIENDLYNAME);
-        info.interfacePath = ReadInterfacePath(platform, set.get(), index);
+        info.interfacePath = ReadInterfacePath(platform, set.get(), device);
         if (info.interfacePath.empty() || !IsMakerDevicePath(info.interfacePath)) continue;
 
         DiskHandle disk(platform, info.interfacePath);

@@ -1,12 +1,11 @@
 #include "format/FormatWorker.h"
 
-#include <shellapi.h>
-
 #include <chrono>
 #include <memory>
 #include <optional>
 
 #include "app/MainDialog.h"
+#include "app/ShellOpen.h"
 #include "drives/DiskSource.h"
 #include "format/ChildProcess.h"
 #include "format/DiskUtilities.h"
@@ -16,8 +15,6 @@
 #include "format/SystemMessage.h"
 
 namespace {
-
-constexpr COLORREF kStatusColour = RGB(0, 0, 0);
 
 void RestoreControls(CQuarrix_Disk_FormatterDlg& dialog) {
     dialog.m_progress.ShowWindow(SW_HIDE);
@@ -51,8 +48,7 @@ ErrorExplanation NormalEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolde
     RestoreControls(dialog);
     DeleteScriptFiles(folder);
     if (windowsXp && AfxMessageBox(BuildOpenDriveQuestion(dialog.m_driveLetter), MB_YESNO, 0) == IDYES) {
-        ::ShellExecuteW(nullptr, L"open", DriveRootPath(dialog.m_driveLetter).c_str(), nullptr, nullptr,
-                        SW_SHOWNORMAL);
+        ShellOpen(DriveRootPath(dialog.m_driveLetter));
     }
     return std::nullopt;
 }
@@ -100,7 +96,7 @@ ErrorExplanation RunFormat(FormatThreadParam& record) {
 
     dialog.m_progress.ShowWindow(SW_SHOWNORMAL);
     dialog.m_startButton.ShowWindow(SW_HIDE);
-    dialog.m_warningText.SetTextColor(kStatusColour);
+    dialog.m_warningText.SetRole(TextRole::StatusLine);
     // The utilities are started by full path, never looked for where other programs could be.
     const std::wstring utilities = DiskUtilityFolder();
     dialog.m_warningText.SetWindowText(windowsXp ? kStatusPartitioning : kStatusFormatting);

@@ -84,6 +84,11 @@ bool CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resu
             if (child->OnWndMsg(WM_REFLECT_CTLCOLOR, wParam, kind, result) && result) return true;
         }
     }
+    // Only top-level windows hear that the colours or a setting changed; the controls must too.
+    if (message == WM_SYSCOLORCHANGE || message == WM_SETTINGCHANGE) {
+        for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+            ::SendMessageW(child, message, wParam, lParam);
+    }
     if (CWnd::OnWndMsg(message, wParam, lParam, result)) return true;
     // Commands no window handles go to the application, as menu commands do.
     if (message == WM_COMMAND) {

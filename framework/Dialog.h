@@ -1,6 +1,7 @@
 // CDialog: a modal dialog built from a dialog template. Its dialog procedure routes messages
 // through the message maps, hands each control's colour request back to the control's own
-// object (reflection), and can hold close requests back while the program is busy.
+// object (reflection), passes changes of the colours and settings on to its controls, and can
+// hold close requests back while the program is busy.
 #pragma once
 
 

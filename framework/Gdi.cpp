@@ -2,17 +2,15 @@
 
 #include "framework/Wnd.h"
 
-BOOL CBrush::CreateSolidBrush(COLORREF colour) {
-    DeleteObject();
-    m_brush = ::CreateSolidBrush(colour);
-    return m_brush != nullptr;
+bool CIcon::Load(HINSTANCE module, UINT id, int width, int height) {
+    Destroy();
+    m_icon = static_cast<HICON>(::LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, width, height, LR_DEFAULTCOLOR));
+    return m_icon != nullptr;
 }
 
-BOOL CBrush::DeleteObject() {
-    if (!m_brush) return FALSE;
-    const BOOL deleted = ::DeleteObject(m_brush);
-    m_brush = nullptr;
-    return deleted;
+void CIcon::Destroy() {
+    if (m_icon) ::DestroyIcon(m_icon);
+    m_icon = nullptr;
 }
 
 CPaintDC::CPaintDC(CWnd* window) : m_window(window->GetSafeHwnd()) {

@@ -1,24 +1,26 @@
-// Owners of GDI resources: a solid brush that deletes itself, and the paint device context
-// of one WM_PAINT.
+// Owners of GDI resources: an icon loaded at a chosen size, and the paint device context of one
+// WM_PAINT.
 #pragma once
 
 #include <windows.h>
 
 class CWnd;
 
-class CBrush {
+class CIcon {
 public:
-    CBrush() = default;
-    CBrush(const CBrush&) = delete;
-    CBrush& operator=(const CBrush&) = delete;
-    ~CBrush() { DeleteObject(); }
+    CIcon() = default;
+    CIcon(const CIcon&) = delete;
+    CIcon& operator=(const CIcon&) = delete;
+    ~CIcon() { Destroy(); }
 
-    BOOL CreateSolidBrush(COLORREF colour);
-    BOOL DeleteObject();
-    operator HBRUSH() const { return m_brush; }
+    // Loads icon resource `id` at width x height pixels, the image of the group nearest that size
+    // scaled to fit; false when it cannot be loaded.
+    [[nodiscard]] bool Load(HINSTANCE module, UINT id, int width, int height);
+    void Destroy();
+    operator HICON() const { return m_icon; }
 
 private:
-    HBRUSH m_brush = nullptr;
+    HICON m_icon = nullptr;
 };
 
 class CPaintDC {

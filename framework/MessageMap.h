@@ -44,6 +44,11 @@ protected:                                          \
     {WM_QUERYDRAGICON, 0, 0, AFX_HANDLER(return reinterpret_cast<LRESULT>(self.OnQueryDragIcon());)},
 #define ON_WM_ERASEBKGND() \
     {WM_ERASEBKGND, 0, 0, AFX_HANDLER(return self.OnEraseBkgnd(reinterpret_cast<HDC>(wParam));)},
+#define ON_WM_SYSCOLORCHANGE() \
+    {WM_SYSCOLORCHANGE, 0, 0, AFX_HANDLER(self.OnSysColorChange(); return 0;)},
+#define ON_WM_SETTINGCHANGE() \
+    {WM_SETTINGCHANGE, 0, 0, \
+     AFX_HANDLER(self.OnSettingChange(UINT(wParam), reinterpret_cast<LPCWSTR>(lParam)); return 0;)},
 #define ON_WM_DESTROY() \
     {WM_DESTROY, 0, 0, AFX_HANDLER(self.OnDestroy(); return 0;)},
 #define ON_WM_CTLCOLOR_REFLECT() \

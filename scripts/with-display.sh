@@ -40,6 +40,10 @@ if [ ! -f "$QUARRIX_WINEPREFIX/system.reg" ]; then
   step "preparing the Wine prefix $QUARRIX_WINEPREFIX (wineboot)" \
     env WINEPREFIX="$QUARRIX_WINEPREFIX" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
     /usr/lib/wine/wine64 wineboot -i
+  # Wine's desktop process, started while the prefix was still being made, does not offer the
+  # desktop's shell windows to other programs: let it and its server end, to start afresh below.
+  step "letting the new Wine prefix's processes end (wineserver -w)" \
+    env WINEPREFIX="$QUARRIX_WINEPREFIX" timeout 60 /usr/lib/wine/wineserver -w
 fi
 # Without a window manager, Wine waits up to two seconds for every window it hides; windows
 # that Wine manages itself close at once.

@@ -1,9 +1,9 @@
 // Format runs from end to end in the real main window: how the utility's exit code and output
 // end a run, a missing utility, Windows XP mode with its question, a temporary folder with a
 // blank or reached through a link that is re-pointed, closing, stopping, shutting down and device
-// changes during a run, the utility ending with the program, and responsiveness. (Runs that
-// succeed are checked with their scripts in FormatRequestWinTest.) The stand-in diskpart.exe and
-// format.com beside this test work on the test's own virtual disks.
+// changes during a run, the utility ending with the program, responsiveness, and the status line in
+// a dark theme. (Runs that succeed are checked with their scripts in FormatRequestWinTest.) The
+// stand-in diskpart.exe and format.com beside this test work on the test's own virtual disks.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <tlhelp32.h>
@@ -244,6 +244,41 @@ TEST(FormatRunTest, ARunRightAfterAnotherWaitsForThePauseBeforeDiskpart) {
     // The simulator's pause is 1 s; diskpart alone takes a few hundred milliseconds at most here.
     EXPECT_GE(std::chrono::steady_clock::now() - firstEnded, std::chrono::milliseconds(900));
     EXPECT_EQ(environment.ReadDisks().at(0).label, "Travel");
+}
+
+// White text on a black face for the whole session, the old colours back at the end.
+struct ScopedDarkTheme {
+    const INT elements[2] = {COLOR_BTNFACE, COLOR_BTNTEXT};
+    const COLORREF previous[2] = {::GetSysColor(COLOR_BTNFACE), ::GetSysColor(COLOR_BTNTEXT)};
+    const COLORREF dark[2] = {RGB(0, 0, 0), RGB(255, 255, 255)};
+    ScopedDarkTheme() { ::SetSysColors(2, elements, dark); }
+    ~ScopedDarkTheme() { ::SetSysColors(2, elements, previous); }
+};
+
+// The control, repainted now, shows white text on a black face (its top-left corner).
+bool ShowsWhiteOnBlack(HWND control) {
+    ::RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RECT client{};
+    ::GetClientRect(control, &client);
+    HDC dc = ::GetDC(control);
+    bool white = false;
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x) white = white || ::GetPixel(dc, x, y) == RGB(255, 255, 255);
+    const bool onBlack = ::GetPixel(dc, 0, 0) == RGB(0, 0, 0);
+    ::ReleaseDC(control, dc);
+    return white && onBlack;
+}
+
+// The status line is drawn in the theme's colours, taken when it paints, not when the window opened.
+TEST(FormatRunTest, TheStatusLineAfterARunShowsTheThemesTextOnTheThemesFace) {
+    TestEnvironment environment({QuarrixDisk(1)});
+    RunningProgram program;
+    ASSERT_TRUE(Choose(program, {1, L"K:", L"NTFS", L"Backup"}));
+    const ScopedDarkTheme dark;
+    ASSERT_TRUE(StartRun(program));
+    ASSERT_TRUE(program.WaitForRunEnd(kRunTimeoutMs));
+    ASSERT_EQ(program.Status(), kFinished);
+    EXPECT_TRUE(WaitUntil([&] { return ShowsWhiteOnBlack(program.Item(IDC_WARNING_TEXT)); }, 5000));
 }
 
 // ---------------------------------------------------------------------------------------------

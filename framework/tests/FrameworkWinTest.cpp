@@ -1,6 +1,6 @@
 // The dialog framework on a real window: message-map dispatch, binding controls by subclassing,
-// reflection of colour requests to the control's object, holding close requests back, and
-// worker threads.
+// reflection of colour requests to the control's object, changes of colours and settings passed
+// on to the controls, holding close requests back, and worker threads.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -17,9 +17,9 @@ constexpr COLORREF kTestColour = RGB(12, 34, 56);
 
 class CTestStatic : public CStatic {
 public:
-    CTestStatic() { brush_.CreateSolidBrush(RGB(1, 2, 3)); }
     HBRUSH Brush() const { return brush_; }
     int destroyed = 0;
+    int changes = 0;
 
 protected:
     HBRUSH CtlColor(HDC dc, UINT kind) {
@@ -31,18 +31,22 @@ protected:
         ++destroyed;
         CStatic::OnDestroy();
     }
+    void OnSysColorChange() { ++changes; }
+    void OnSettingChange(UINT, LPCWSTR) { ++changes; }
     DECLARE_MESSAGE_MAP()
 
 public:
     UINT lastKind = 99;
 
 private:
-    CBrush brush_;
+    HBRUSH brush_ = static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
 };
 
 BEGIN_MESSAGE_MAP(CTestStatic, CStatic)
     ON_WM_CTLCOLOR_REFLECT()
     ON_WM_DESTROY()
+    ON_WM_SYSCOLORCHANGE()
+    ON_WM_SETTINGCHANGE()
 END_MESSAGE_MAP()
 
 class CBaseTestDialog : public CDialog {
@@ -141,7 +145,7 @@ TEST(Subclassing, DestroyingTheDialogReachesTheControlAndUnbindsIt) {
     EXPECT_EQ(dialog.m_hWnd, nullptr);
 }
 
-TEST(Reflection, TheParentHandsTheColourRequestToTheBoundControl) {
+TEST(Reflection, TheParentHandsTheColourRequestAndColourChangesToTheBoundControl) {
     CTestDialog dialog;
     ModalDialogRunner runner([&] { return dialog.DoModal(); });
     HDC dc = ::CreateCompatibleDC(nullptr);
@@ -157,6 +161,11 @@ TEST(Reflection, TheParentHandsTheColourRequestToTheBoundControl) {
                    reinterpret_cast<LPARAM>(::GetDlgItem(runner.Window(), 302)));
     EXPECT_NE(::GetTextColor(dc), kTestColour);
     ::DeleteDC(dc);
+
+    // Only the dialog hears of a changed colour scheme or setting; it tells its controls.
+    ::SendMessageW(runner.Window(), WM_SYSCOLORCHANGE, 0, 0);
+    ::SendMessageW(runner.Window(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    EXPECT_EQ(dialog.m_colour.changes, 2);
 }
 
 TEST(CloseHold, ACloseRequestWhileHeldGoesToTheHookAndKeepsTheDialogOpen) {

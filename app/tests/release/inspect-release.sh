@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Inspects the built 32-bit release executable without running it: the kind of PE image, the
-# DLLs and functions it needs (all of them present on Windows XP SP3), and the resources it
-# carries (manifest, version record, icons, dialogs and the system-menu string). Every check prints one line, "ok:" or "FAIL:" with what was found;
-# the last line counts them. Exits 0 only if every check passed.
+# DLLs it needs at load time (only those Windows takes from the system folder) and their
+# functions (all of them present on Windows XP SP3), and the resources it carries (manifest,
+# version record, icons, dialogs and the system-menu string). Every check prints one line,
+# "ok:" or "FAIL:" with what was found; the last line counts them. Exits 0 only if every check
+# passed.
 #
 # Usage: inspect-release.sh <Quarrix_Disk_Formatter.exe>
 # Tools: $OBJDUMP (default i686-w64-mingw32-objdump), $PYTHON (default python3).
@@ -86,22 +88,37 @@ else
   pass "no MinGW runtime DLL imported"
 fi
 
-# Only DLLs that every Windows installation has.
+# The DLLs imported at load time are found before the program can restrict the library search,
+# so only those that Windows 7 to 11 take from the system folder whatever lies beside the
+# program are allowed: the known DLLs among them, and comctl32, which the manifest's
+# side-by-side dependency names. Every library loaded later comes through the restricted search.
+loads_from_system_folder() {
+  case ${1,,} in
+    kernel32.dll|user32.dll|gdi32.dll|advapi32.dll|shell32.dll|ole32.dll|oleaut32.dll|setupapi.dll|\
+    msvcrt.dll|comctl32.dll) return 0 ;;
+    *) return 1 ;;
+  esac
+}
+# The rule on names whose answer is known: a DLL such as version.dll is looked for beside the
+# program first.
+for row in kernel32.dll:allowed COMCTL32.DLL:allowed OLEAUT32.dll:allowed version.dll:refused \
+           uxtheme.dll:refused dwmapi.dll:refused cfgmgr32.dll:refused libstdc++-6.dll:refused; do
+  name=${row%:*} want=${row#*:}
+  if loads_from_system_folder "$name"; then got=allowed; else got=refused; fi
+  if [[ $got == "$want" ]]; then
+    pass "import rule: $name $got"
+  else
+    fail "import rule: $name $got, expected $want"
+  fi
+done
 foreign=()
 for d in "${dlls[@]}"; do
-  case ${d,,} in
-    kernel32.dll|user32.dll|gdi32.dll|comctl32.dll|comdlg32.dll|shell32.dll|shlwapi.dll|\
-    advapi32.dll|setupapi.dll|cfgmgr32.dll|ole32.dll|oleaut32.dll|oleacc.dll|uxtheme.dll|\
-    version.dll|winmm.dll|ws2_32.dll|msvcrt.dll|ucrtbase.dll|ntdll.dll|imm32.dll|winspool.drv|\
-    msimg32.dll|rpcrt4.dll|bcrypt.dll|crypt32.dll|secur32.dll|userenv.dll|psapi.dll|newdev.dll|\
-    api-ms-win-*.dll) ;;
-    *) foreign+=("$d") ;;
-  esac
+  loads_from_system_folder "$d" || foreign+=("$d")
 done
 if ((${#foreign[@]})); then
-  fail "imports DLLs that are not part of Windows: ${foreign[*]}"
+  fail "imports DLLs that Windows may load from the program's folder: ${foreign[*]}"
 else
-  pass "every imported DLL is a Windows system DLL"
+  pass "every imported DLL is one Windows 7 to 11 load from the system folder"
 fi
 
 # --- Resources ------------------------------------------------------------------------------
@@ -284,6 +301,18 @@ expect_images 133 "icon group 133" "${full_set[@]}"
 # Dialogs and the system-menu string.
 expect_resource $RT_DIALOG 100 "dialog 100 (About box)"
 expect_resource $RT_DIALOG 102 "dialog 102 (main dialog)"
+# The main dialog's template order is its tab order; the window itself moves only its labels.
+want_controls=$(printf '%s\n' '1005|BUTTON|Start Format' '1001|COMBOBOX|' '1002|EDIT|' '1003|COMBOBOX|' \
+  '1004|MSCTLS_PROGRESS32|' '-1|STATIC|Select Quarrix Drive:' '-1|STATIC|Drive Label:' '-1|STATIC|Drive Letter:' \
+  '1007|STATIC|Warning: This program will delete all your data stored on the Quarrix drive!' \
+  '1006|STATIC|www.quarrix.example' '-1|STATIC|' '-1|STATIC|' '1009|STATIC|#130' '1008|STATIC|#133' \
+  '1010|COMBOBOX|' '-1|STATIC|Filesystem:')
+found_controls=$(values dialog.102.control)
+if [[ $found_controls == "$want_controls" ]]; then
+  pass "dialog 102 holds its 16 controls in template order"
+else
+  fail "dialog 102 holds [$(paste -sd';' <<<"$found_controls")], expected [$(paste -sd';' <<<"$want_controls")]"
+fi
 # String 101 lives in string block 101 / 16 + 1 = 7.
 expect_resource $RT_STRING 7 "string block 7 (strings 96-111)"
 expect string.101 "&About Quarrix_Disk_Formatter..." "string 101 (system-menu About item)"

@@ -24,6 +24,9 @@ its resource directory:
                                                interest, its dpiAware text and each
                                                supportedOS Id (see read_manifest)
   string.<id>=<text>                           the string-table entries
+  dialog.<name>.control=<id>|<CLASS>|<text>    the controls of each dialog template, in
+                                               template order (a class or text given by
+                                               number is written as #<number>)
   error=<why>                                  the file cannot be read as a PE image
 
 Line breaks inside a value are written as \\n and \\r, so that every fact is one line.
@@ -33,7 +36,7 @@ import struct
 import sys
 import xml.etree.ElementTree as ET
 
-RT_ICON, RT_STRING, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 3, 6, 14, 16, 24
+RT_ICON, RT_DIALOG, RT_STRING, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 3, 5, 6, 14, 16, 24
 
 
 class PeError(Exception):
@@ -259,6 +262,38 @@ def version_facts(d, emit):
                         emit("version.translation", "%04x/%04x" % (lang, cp))
 
 
+def dialog_facts(name, d, emit):
+    """The controls of an extended dialog template (DLGTEMPLATEEX), in template order."""
+    if u16(d, 0) != 1 or u16(d, 2) != 0xFFFF:
+        emit("dialog.%s.bad" % name, "not an extended dialog template")
+        return
+
+    def text_or_number(o):
+        """(text, offset after it) of a field that holds a text, a number or nothing."""
+        first = u16(d, o)
+        if first == 0xFFFF:
+            return "#%d" % u16(d, o + 2), o + 4
+        end = o
+        while u16(d, end):
+            end += 2
+        return d[o:end].decode("utf-16-le"), end + 2
+
+    style, count = u32(d, 12), u16(d, 16)
+    o = 26
+    for _ in range(3):  # menu, class, title
+        _, o = text_or_number(o)
+    if style & 0x40:  # DS_SETFONT: point size, weight, italic, character set, typeface
+        _, o = text_or_number(o + 6)
+    for _ in range(count):
+        o = (o + 3) & ~3
+        control_id = struct.unpack_from("<i", d, o + 20)[0]
+        cls, o = text_or_number(o + 24)
+        text, o = text_or_number(o)
+        # Window class names are the same in any letter case.
+        emit("dialog.%s.control" % name, "%d|%s|%s" % (control_id, cls.upper(), text))
+        o += 2 + u16(d, o)
+
+
 ASM_V3 = "{urn:schemas-microsoft-com:asm.v3}"
 WINDOWS_SETTINGS = "{http://schemas.microsoft.com/SMI/2005/WindowsSettings}"
 COMPATIBILITY = "{urn:schemas-microsoft-com:compatibility.v1}"
@@ -324,6 +359,8 @@ def main():
             elif t == RT_MANIFEST:
                 text = d.decode("utf-8-sig") if not d.startswith(b"\xff\xfe") else d.decode("utf-16")
                 read_manifest(text, emit)
+            elif t == RT_DIALOG:
+                dialog_facts(n, d, emit)
             elif t == RT_STRING and isinstance(n, int):
                 o = 0
                 for i in range(16):

@@ -4,12 +4,12 @@
 
 namespace {
 
-std::wstring RecorderCommand() {
+std::wstring RecorderCommand(const std::wstring& logPath) {
     wchar_t self[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring folder(self);
     folder.erase(folder.find_last_of(L'\\') + 1);
-    return L"\"" + folder + L"shell_recorder.exe\" \"%1\"";
+    return L"\"" + folder + L"shell_recorder.exe\" \"" + logPath + L"\" \"%1\"";
 }
 
 std::vector<std::wstring> SplitLines(const std::string& utf8) {
@@ -28,8 +28,8 @@ std::vector<std::wstring> SplitLines(const std::string& utf8) {
 
 }  // namespace
 
-ShellObserver::ShellObserver() : folder_(L"quarrix-shell"), log_(L"QUARRIX_SHELL_LOG", folder_.Path() + L"opened.txt") {
-    const std::wstring command = RecorderCommand();
+ShellObserver::ShellObserver() : folder_(L"quarrix-shell") {
+    const std::wstring command = RecorderCommand(folder_.Path() + L"opened.txt");
     for (const wchar_t* key : {L"Software\\Classes\\http\\shell\\open\\command",
                                L"Software\\Classes\\Folder\\shell\\open\\command",
                                L"Software\\Classes\\Drive\\shell\\open\\command",

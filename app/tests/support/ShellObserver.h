@@ -11,11 +11,11 @@
 class ShellObserver {
 public:
     ShellObserver();
-    // The command lines the recorder was started with, waiting up to `timeoutMs` for `count`.
+    // For each start of the recorder, the program that started it, a tab and what it opened,
+    // waiting up to `timeoutMs` for `count` of them.
     std::vector<std::wstring> Opened(size_t count, unsigned timeoutMs) const;
 
 private:
     ScopedFolder folder_;
-    ScopedEnvironmentVariable log_;
     std::vector<std::unique_ptr<ScopedRegistryValue>> handlers_;
 };
