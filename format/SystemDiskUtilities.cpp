@@ -1,5 +1,5 @@
 // The release program's disk utilities: those in the system folder, seen as a native program
-// sees it.
+// sees it; and the system's own call that labels a volume.
 #include <windows.h>
 
 #include <vector>
@@ -42,4 +42,12 @@ std::wstring DiskUtilityFolder() {
     const bool wow64 = RunsUnderWow64();
     const bool sysnative = wow64 && !windows.empty() && FolderExists(windows + L"\\Sysnative");
     return SystemUtilityFolder(system, windows, wow64, sysnative);
+}
+
+DWORD SetNewVolumeLabel(wchar_t letter, const std::wstring& label) {
+    // The root path needs its trailing backslash.
+    const std::wstring root = {letter, L':', L'\\'};
+    if (::SetVolumeLabelW(root.c_str(), label.c_str())) return ERROR_SUCCESS;
+    const DWORD error = ::GetLastError();
+    return error != ERROR_SUCCESS ? error : ERROR_GEN_FAILURE;
 }

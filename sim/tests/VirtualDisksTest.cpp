@@ -98,14 +98,14 @@ TEST(VirtualDisksText, RejectsMalformedLinesNamingTheLine) {
         {"[disk]\nfail-exit-code = -1\n", "line 2: fail-exit-code must be a 32-bit number, decimal or 0x-hexadecimal"},
         {"[disk]\nsizes = GB\n", "line 2: sizes must be KB or MB"},
         {"[disk]\nfail-command = delete\n",
-         "line 2: fail-command must be select, clean, create, format, assign or format.com"},
+         "line 2: fail-command must be select, clean, create, format, assign, format.com or label"},
     };
     for (const auto& c : cases) {
         const VirtualDiskParse parse = ParseVirtualDisks(c.text);
         EXPECT_EQ(parse.error, c.error) << c.text;
         EXPECT_TRUE(parse.disks.empty()) << c.text;
     }
-    for (const char* command : {"select", "clean", "create", "format", "assign", "format.com"}) {
+    for (const char* command : {"select", "clean", "create", "format", "assign", "format.com", "label"}) {
         const VirtualDiskParse parse = ParseVirtualDisks(std::string("[disk]\nfail-command = ") + command + "\n");
         ASSERT_EQ(parse.error, "") << command;
         EXPECT_EQ(parse.disks.at(0).failCommand, command);
