@@ -44,3 +44,12 @@ std::wstring BuildOpenDriveQuestion(const std::wstring& driveLetter) {
 std::wstring DriveRootPath(const std::wstring& driveLetter) {
     return driveLetter + L":\\";
 }
+
+std::wstring LabelNotSetParagraph(unsigned long error, const std::wstring& systemMessage) {
+    std::wstring reason = systemMessage;
+    while (!reason.empty() && (reason.back() == L'\r' || reason.back() == L'\n' || reason.back() == L' '))
+        reason.pop_back();
+    if (reason.empty()) reason = L"error " + std::to_wstring(error) + L".";
+    return L"The drive was formatted, but its label could not be set: " + reason +
+           L" You can set it in Explorer: right-click the drive and choose Rename.";
+}

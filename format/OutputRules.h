@@ -28,6 +28,11 @@ std::wstring BuildOpenDriveQuestion(const std::wstring& driveLetter);
 // The folder opened after a Windows XP run: letter + ":\".
 std::wstring DriveRootPath(const std::wstring& driveLetter);
 
+// The first paragraph of the explanation when the volume was formatted but the system did not
+// set its label: the system's message for the error, its trailing line break trimmed, or the
+// error number when the system has no message for it.
+std::wstring LabelNotSetParagraph(unsigned long error, const std::wstring& systemMessage);
+
 inline constexpr wchar_t kStatusPartitioning[] = L"Partitioning drive...";
 inline constexpr wchar_t kStatusFormatting[] = L"Formatting drive...";
 inline constexpr wchar_t kStatusFinished[] = L"The formatting has successfully finished!";

@@ -66,4 +66,12 @@ TEST(OutputRulesTest, OpenDriveQuestionAndRootNameTheDriveLetter) {
     EXPECT_EQ(DriveRootPath(L"Z"), L"Z:\\");
 }
 
+TEST(OutputRulesTest, LabelNotSetParagraphGivesTheSystemsMessageWithoutItsLineBreakOrElseTheNumber) {
+    const std::wstring start = L"The drive was formatted, but its label could not be set: ";
+    const std::wstring rename = L" You can set it in Explorer: right-click the drive and choose Rename.";
+    EXPECT_EQ(LabelNotSetParagraph(5, L"Access is denied.\r\n"), start + L"Access is denied." + rename);
+    EXPECT_EQ(LabelNotSetParagraph(19, L"Schreibgesch\x00FCtzt. \r\n"), start + L"Schreibgesch\x00FCtzt." + rename);
+    EXPECT_EQ(LabelNotSetParagraph(1234, L"\r\n"), start + L"error 1234." + rename);
+}
+
 }  // namespace
