@@ -4,8 +4,10 @@
 #include "drives/DiskSource.h"
 #include "drives/DriveRules.h"
 #include "format/AnsiText.h"
+#include "format/EnvironmentRules.h"
 #include "format/FormatRequestRules.h"
 #include "format/FormatWorker.h"
+#include "format/ScriptRules.h"
 
 void CQuarrix_Disk_FormatterDlg::OnStartFormat() {
     // One run at a time: a click or an Enter queued behind the one that started a run does nothing.
@@ -50,14 +52,18 @@ void CQuarrix_Disk_FormatterDlg::ReadFormatRequest() {
 }
 
 // Refuses, with a message, a request that would wipe the drive and then fail: no letter for the
-// new volume, a label that cannot go into the script exactly or that the file system cannot hold,
+// new volume, a label that cannot go to the utility exactly or that the file system cannot hold,
 // or nowhere to write the script.
 bool CQuarrix_Disk_FormatterDlg::RefuseUnsafeRequest() {
     if (m_letterList.GetCount() < 1) {
         MessageBox(kNoFreeLetterMessage, nullptr, MB_OK);
         return true;
     }
-    const std::optional<std::string> labelBytes = ToThreadAnsiExactly(m_volumeLabel);
+    // Bytes are looked at only where the label goes to a utility as bytes; a label that is set
+    // on the new volume afterwards goes there as typed and has none to look at.
+    const std::optional<std::string> labelBytes = LabelSetAfterFormat(m_volumeLabel, IsWindowsXp(m_osProductName))
+                                                      ? std::string()
+                                                      : ToThreadAnsiExactly(m_volumeLabel);
     const LabelCheck check =
         labelBytes ? CheckVolumeLabel(m_volumeLabel, *labelBytes, m_fileSystem) : LabelCheck{LabelProblem::NotInCodePage};
     if (check.problem != LabelProblem::None) {

@@ -10,6 +10,7 @@
 #include "format/DiskUtilities.h"
 #include "format/EnvironmentRules.h"
 #include "format/OutputRules.h"
+#include "format/ScriptRules.h"
 
 namespace {
 
@@ -38,8 +39,8 @@ UINT NormalEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder, b
     return 0;
 }
 
-// Before format.com formats the new letter, it must be the volume of the disk just partitioned;
-// another disk that holds the letter must never be formatted.
+// Before format.com formats the new letter or the new volume is labelled, the letter must be the
+// volume of the disk just partitioned; another disk that holds it must never be touched.
 bool LetterBelongsToTheDisk(const CQuarrix_Disk_FormatterDlg& dialog) {
     if (dialog.m_driveLetter.size() != 1) return false;
     const std::optional<std::uint32_t> disk = DiskNumberOfVolume(dialog.m_driveLetter[0]);
@@ -74,6 +75,12 @@ UINT RunFormat(FormatThreadParam& record) {
         const CapturedOutput formatting = RunCommandAndCapture(utilities + L"format.com", formatCommand);
         // format.com tells its outcome by its exit code alone; its size lines differ between versions.
         if (!formatting.started || formatting.exitCode != 0) return ErrorEnd(dialog, record.folder);
+    }
+    if (LabelSetAfterFormat(dialog.m_volumeLabel, windowsXp)) {
+        // The script left the label out: it is set here, exactly as typed, on the new volume.
+        if (!LetterBelongsToTheDisk(dialog)) return ErrorEnd(dialog, record.folder);
+        if (SetNewVolumeLabel(dialog.m_driveLetter[0], dialog.m_volumeLabel) != ERROR_SUCCESS)
+            return ErrorEnd(dialog, record.folder);
     }
     dialog.m_warningText.SetWindowText(kStatusFinished);
 

@@ -8,9 +8,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/tests/support/FormatSteps.h"
@@ -32,6 +34,30 @@ VirtualDisk BystanderDisk() {
 
 std::string DisksText(const std::vector<VirtualDisk>& disks) { return SerializeVirtualDisks(disks); }
 
+// Notes whether the status line is ever given the success text, as its window's thread receives it.
+class SuccessTextWatch {
+public:
+    explicit SuccessTextWatch(const RunningProgram& program) {
+        line_ = program.Item(IDC_WARNING_TEXT);
+        shown_ = false;
+        hook_ = ::SetWindowsHookExW(WH_CALLWNDPROC, &Record, nullptr, program.ThreadId());
+    }
+    ~SuccessTextWatch() { ::UnhookWindowsHookEx(hook_); }
+    bool Shown() const { return hook_ && shown_; }
+
+private:
+    static LRESULT CALLBACK Record(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && message->message == WM_SETTEXT && message->hwnd == line_ &&
+            std::wstring(reinterpret_cast<const wchar_t*>(message->lParam)) == kFinished)
+            shown_ = true;
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static inline std::atomic<HWND> line_{};
+    static inline std::atomic<bool> shown_{false};
+    HHOOK hook_;
+};
+
 // ---------------------------------------------------------------------------------------------
 // How a run ends: its exit code and failure words decide, in any language of the utility.
 
@@ -44,6 +70,7 @@ struct OutputCase {
     const wchar_t* productName = L"Windows 7 Professional";
     const char* progress = nullptr;        // instead of "  100 percent completed" (UTF-8)
     std::uint32_t failExitCode = 0;        // 0: the stand-in's documented code
+    const wchar_t* label = L"Backup";
 };
 
 void PrintTo(const OutputCase& c, std::ostream* out) { *out << c.name; }
@@ -77,7 +104,10 @@ INSTANTIATE_TEST_SUITE_P(
                     OutputCase{"TranslatedFailureAfterTheFormatCompleted", "assign",
                                "Fehler des Dienstes f\xC3\xBCr virtuelle Datentr\xC3\xA4ger:\n"
                                "Der Laufwerkbuchstabe kann nicht zugewiesen werden.",
-                               kFailed}),
+                               kFailed},
+                    // The volume is formatted, but the system does not set the label beyond ASCII.
+                    OutputCase{"LabelRefusedAfterTheFormat", "label", "", kFailed, false, L"Windows 7 Professional",
+                               nullptr, ERROR_ACCESS_DENIED, L"Donn\xE9" L"es"}),
     [](const testing::TestParamInfo<OutputCase>& info) { return info.param.name; });
 
 TEST_P(OutputTest, EndsWithItsStatusAndCleansUpWithoutAQuestion) {
@@ -91,15 +121,19 @@ TEST_P(OutputTest, EndsWithItsStatusAndCleansUpWithoutAQuestion) {
     const VirtualDisk bystander = BystanderDisk();
     TestEnvironment environment({target, bystander}, c.productName);
     RunningProgram program;
-    ASSERT_TRUE(Choose(program, {1, L"K:", nullptr, L"Backup"}));
+    ASSERT_TRUE(Choose(program, {1, L"K:", nullptr, c.label}));
 
+    SuccessTextWatch success(program);
     ASSERT_TRUE(StartRun(program));
     EXPECT_TRUE(RunEndsWith(program, environment, c.status));
+    EXPECT_EQ(success.Shown(), std::wstring(c.status) == kFinished);
     const std::vector<VirtualDisk> disks = environment.ReadDisks();
     ASSERT_EQ(disks.size(), 2u);
     EXPECT_EQ(DisksText({disks[1]}), DisksText({bystander}));
     if (std::wstring(c.status) == kFinished) {
         EXPECT_EQ(DisksText({disks[0]}), DisksText({Formatted(target, "NTFS", "Backup", "K")}));
+    } else if (std::string(c.failCommand) == "label") {  // formatted, without the label
+        EXPECT_EQ(DisksText({disks[0]}), DisksText({Formatted(target, "NTFS", "", "K")}));
     } else if (std::string(c.failCommand) == "format.com") {  // the partitioning went through
         EXPECT_EQ(disks[0].letter, "K");
         EXPECT_EQ(disks[0].fileSystem, "RAW");
@@ -189,21 +223,26 @@ TEST_P(WindowsXpRunTest, PartitionsFormatsWithFormatComAndAsksToOpenTheDrive) {
     }
 }
 
-TEST(FormatRunTest, WindowsXpFormatsNothingWhenTheNewLetterLeadsToAnotherDisk) {
+TEST(FormatRunTest, NothingIsFormattedOrLabelledAfterThePartitioningWhenTheNewLetterLeadsToAnotherDisk) {
     // The other disk holds K already (listed first, so K leads to it), and the partitioning gives
-    // the chosen disk K too: format.com K: would format the other disk.
+    // the chosen disk K too: format.com K: would format the other disk, a label would go on it.
     VirtualDisk other = BystanderDisk();
     other.letter = "K";
     const VirtualDisk target = QuarrixDisk(1);
-    TestEnvironment environment({other, target}, kWindowsXp);
-    RunningProgram program;
-    ASSERT_TRUE(Choose(program, {1, L"K:", nullptr, L"Backup"}));
-    ASSERT_TRUE(StartRun(program));
-    EXPECT_TRUE(RunEndsWith(program, environment, kFailed));
-    const std::vector<VirtualDisk> disks = environment.ReadDisks();
-    ASSERT_EQ(disks.size(), 2u);
-    EXPECT_EQ(DisksText({disks[0]}), DisksText({other}));
-    EXPECT_EQ(disks[1].fileSystem, "RAW");
+    for (const auto& [productName, label, fileSystem] :
+         {std::tuple{kWindowsXp, L"Backup", "RAW"}, {L"Windows 7 Professional", L"Donn\xE9" L"es", "NTFS"}}) {
+        SCOPED_TRACE(Narrow(productName));
+        TestEnvironment environment({other, target}, productName);
+        RunningProgram program;
+        ASSERT_TRUE(Choose(program, {1, L"K:", nullptr, label}));
+        ASSERT_TRUE(StartRun(program));
+        EXPECT_TRUE(RunEndsWith(program, environment, kFailed));
+        const std::vector<VirtualDisk> disks = environment.ReadDisks();
+        ASSERT_EQ(disks.size(), 2u);
+        EXPECT_EQ(DisksText({disks[0]}), DisksText({other}));
+        EXPECT_EQ(disks[1].fileSystem, fileSystem);
+        EXPECT_EQ(disks[1].label, "");
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
