@@ -79,8 +79,8 @@ UINT RunFormat(FormatThreadParam& record) {
     if (LabelSetAfterFormat(dialog.m_volumeLabel, windowsXp)) {
         // The script left the label out: it is set here, exactly as typed, on the new volume.
         if (!LetterBelongsToTheDisk(dialog)) return ErrorEnd(dialog, record.folder);
-        if (SetNewVolumeLabel(dialog.m_driveLetter[0], dialog.m_volumeLabel) != ERROR_SUCCESS)
-            return ErrorEnd(dialog, record.folder);
+        const DWORD error = SetNewVolumeLabel(dialog.m_driveLetter[0], dialog.m_volumeLabel);
+        if (error != ERROR_SUCCESS) return ErrorEnd(dialog, record.folder);
     }
     dialog.m_warningText.SetWindowText(kStatusFinished);
 
