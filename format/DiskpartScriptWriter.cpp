@@ -12,13 +12,13 @@ constexpr wchar_t kScriptNotCreatedMessage[] = L"There was an error creating dis
 }  // namespace
 
 int CQuarrix_Disk_FormatterDlg::WriteDiskpartScript(PinnedFolder& folder, HeldScript& script) {
-    // The label was found exact in the code page before; the other values are plain ASCII.
-    const std::optional<std::string> label = ToThreadAnsiExactly(m_volumeLabel);
-    std::optional<PinnedFolder> pinned = label ? PinTemporaryFolder(m_tempPath) : std::nullopt;
+    std::optional<PinnedFolder> pinned = PinTemporaryFolder(m_tempPath);
     std::optional<HeldScript> written;
     if (pinned) {
-        const std::string text = BuildDiskpartScript(ToThreadAnsi(m_diskNumber), ToThreadAnsi(m_fileSystem), *label,
-                                                     ToThreadAnsi(m_driveLetter), IsWindowsXp(m_osProductName));
+        // Every value is plain ASCII; a label beyond it is set by the worker once the volume is made.
+        const std::string text =
+            BuildDiskpartScript(ToThreadAnsi(m_diskNumber), ToThreadAnsi(m_fileSystem), ScriptLabel(m_volumeLabel),
+                                ToThreadAnsi(m_driveLetter), IsWindowsXp(m_osProductName));
         written = WriteAndHoldScript(*pinned, DiskpartScriptPath(std::wstring(), m_diskNumber), WithCrLfLineEnds(text));
     }
     if (!written) {

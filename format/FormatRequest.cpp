@@ -5,10 +5,12 @@
 #include "drives/DiskSource.h"
 #include "drives/DriveRules.h"
 #include "format/AnsiText.h"
+#include "format/EnvironmentRules.h"
 #include "format/FormatRequestRules.h"
 #include "format/FormatWorker.h"
 #include "format/RunExplanation.h"
 #include "format/RunQuestions.h"
+#include "format/ScriptRules.h"
 #include "format/SystemMessage.h"
 
 namespace {
@@ -76,14 +78,18 @@ void CQuarrix_Disk_FormatterDlg::ReadFormatRequest() {
 }
 
 // Refuses, with a message, a request that would wipe the drive and then fail: no letter for the
-// new volume, a label that cannot go into the script exactly or that the file system cannot hold,
+// new volume, a label that cannot go to the utility exactly or that the file system cannot hold,
 // or nowhere to write the script.
 bool CQuarrix_Disk_FormatterDlg::RefuseUnsafeRequest() {
     if (m_letterList.GetCount() < 1) {
         MessageBox(kNoFreeLetterMessage, nullptr, MB_OK);
         return true;
     }
-    const std::optional<std::string> labelBytes = ToThreadAnsiExactly(m_volumeLabel);
+    // Bytes are looked at only where the label goes to a utility as bytes; a label that is set
+    // on the new volume afterwards goes there as typed and has none to look at.
+    const std::optional<std::string> labelBytes = LabelSetAfterFormat(m_volumeLabel, IsWindowsXp(m_osProductName))
+                                                      ? std::string()
+                                                      : ToThreadAnsiExactly(m_volumeLabel);
     const LabelCheck check =
         labelBytes ? CheckVolumeLabel(m_volumeLabel, *labelBytes, m_fileSystem) : LabelCheck{LabelProblem::NotInCodePage};
     if (check.problem != LabelProblem::None) {

@@ -12,6 +12,7 @@
 #include "format/EnvironmentRules.h"
 #include "format/OutputRules.h"
 #include "format/RunExplanation.h"
+#include "format/ScriptRules.h"
 #include "format/SystemMessage.h"
 
 namespace {
@@ -53,12 +54,19 @@ ErrorExplanation NormalEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolde
     return std::nullopt;
 }
 
-// Before format.com formats the new letter, it must be the volume of the disk just partitioned;
-// another disk that holds the letter must never be formatted.
+// Before format.com formats the new letter or the new volume is labelled, the letter must be the
+// volume of the disk just partitioned; another disk that holds it must never be touched.
 bool LetterBelongsToTheDisk(const CQuarrix_Disk_FormatterDlg& dialog) {
     if (dialog.m_driveLetter.size() != 1) return false;
     const std::optional<std::uint32_t> disk = DiskNumberOfVolume(dialog.m_driveLetter[0]);
     return disk && DiskNumberText(*disk) == dialog.m_diskNumber;
+}
+
+// The new letter leads to another disk than the one just partitioned, which is left as it is.
+RunOutcome LetterElsewhere(const CQuarrix_Disk_FormatterDlg& dialog) {
+    RunOutcome elsewhere{RunEnding::NewLetterElsewhere};
+    elsewhere.driveLetter = dialog.m_driveLetter.empty() ? L'?' : dialog.m_driveLetter[0];
+    return elsewhere;
 }
 
 // Runs one utility unless the run has been stopped; nothing when it was stopped before the utility
@@ -127,17 +135,23 @@ ErrorExplanation RunFormat(FormatThreadParam& record) {
         // The partitioning only made the volume: format.com formats it before anything is called done.
         const std::wstring formatCommand = BuildXpFormatCommand(dialog.m_driveLetter, dialog.m_volumeLabel);
         dialog.m_warningText.SetWindowText(kStatusFormatting);
-        if (!LetterBelongsToTheDisk(dialog)) {
-            RunOutcome elsewhere{RunEnding::XpLetterElsewhere};
-            elsewhere.driveLetter = dialog.m_driveLetter.empty() ? L'?' : dialog.m_driveLetter[0];
-            return ErrorEnd(dialog, record.folder, control, elsewhere);
-        }
+        if (!LetterBelongsToTheDisk(dialog)) return ErrorEnd(dialog, record.folder, control, LetterElsewhere(dialog));
         const std::optional<CapturedOutput> formatting =
             RunUnlessStopped(control, utilities + L"format.com", formatCommand);
         if (!formatting) return ErrorEnd(dialog, record.folder, control, RunOutcome{RunEnding::Stopped});
         // format.com tells its outcome by its exit code alone; its size lines differ between versions.
         if (!formatting->started || formatting->exitCode != 0)
             return ErrorEnd(dialog, record.folder, control, OutcomeOf(*formatting, RunEnding::XpFormatFailed));
+    }
+    if (LabelSetAfterFormat(dialog.m_volumeLabel, windowsXp)) {
+        // The script left the label out: it is set here, exactly as typed, on the new volume. No
+        // utility runs any more, so nothing is left to stop.
+        control.Finish();
+        if (!LetterBelongsToTheDisk(dialog)) return ErrorEnd(dialog, record.folder, control, LetterElsewhere(dialog));
+        const DWORD error = SetNewVolumeLabel(dialog.m_driveLetter[0], dialog.m_volumeLabel);
+        if (error != ERROR_SUCCESS)
+            return ErrorEnd(dialog, record.folder, control,
+                            {RunEnding::LabelNotSet, std::uint32_t(error), {}, SystemErrorMessage(error)});
     }
     dialog.m_warningText.SetWindowText(kStatusFinished);
 

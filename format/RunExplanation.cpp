@@ -97,7 +97,7 @@ std::wstring FirstParagraph(const RunOutcome& outcome) {
             return L"The disk utility could not be found in the system folder.";
         case RunEnding::XpFormatFailed:
             return L"format.com could not format the new volume.";
-        case RunEnding::XpLetterElsewhere:
+        case RunEnding::NewLetterElsewhere:
             return std::wstring(L"The new volume did not appear under the letter ") + outcome.driveLetter +
                    L": on the chosen drive, so it was not formatted. Press Start Format again.";
         case RunEnding::DriveListChanged:
@@ -105,6 +105,12 @@ std::wstring FirstParagraph(const RunOutcome& outcome) {
                    L"then press Start Format again.";
         case RunEnding::Stopped:
             return kStoppedRunExplanation;
+        case RunEnding::LabelNotSet: {
+            const std::wstring reason = Trimmed(outcome.systemMessage);
+            return L"The drive was formatted, but its label could not be set: " +
+                   (reason.empty() ? L"error " + ErrorCodeText(outcome.code) + L"." : reason) +
+                   L" You can set it in Explorer: right-click the drive and choose Rename.";
+        }
     }
     return {};
 }
@@ -122,7 +128,9 @@ std::wstring ExplainFailedRun(const RunOutcome& outcome) {
     const bool ran = UtilityRan(outcome.ending);
     if (ran) text += L"\n\n" + ReportedParagraph(outcome.output);
     // An exit code of 0 names no failure (a failure word decided); not every ending has a code.
-    if ((ran || outcome.ending == RunEnding::UtilityNotStarted) && outcome.code != 0)
+    const bool hasSystemError =
+        outcome.ending == RunEnding::UtilityNotStarted || outcome.ending == RunEnding::LabelNotSet;
+    if ((ran || hasSystemError) && outcome.code != 0)
         text += L"\n\nError code: " + ErrorCodeText(outcome.code);
     return text + L"\n\nPress Ctrl+C to copy this message.";
 }

@@ -7,21 +7,22 @@
 
 // How a run came to its error end.
 enum class RunEnding {
-    UtilityFailed,      // diskpart ran and failed, by its exit code or a failure word
-    UtilityNotStarted,  // a utility could not be started; `code` is the system's error number
-    UtilityNotFound,    // the system folder that holds the utilities is not known
-    XpFormatFailed,     // Windows XP: format.com ran and failed
-    XpLetterElsewhere,  // Windows XP: the new letter is not a volume of the chosen disk
-    DriveListChanged,   // diskpart failed, and before it ran again the chosen drive was gone
-    Stopped,            // the user stopped the run while a utility ran
+    UtilityFailed,       // diskpart ran and failed, by its exit code or a failure word
+    UtilityNotStarted,   // a utility could not be started; `code` is the system's error number
+    UtilityNotFound,     // the system folder that holds the utilities is not known
+    XpFormatFailed,      // Windows XP: format.com ran and failed
+    NewLetterElsewhere,  // before format.com or the label: the new letter is not on the chosen disk
+    DriveListChanged,    // diskpart failed, and before it ran again the chosen drive was gone
+    Stopped,             // the user stopped the run while a utility ran
+    LabelNotSet,         // formatted, but the system did not set the label; `code` is its error
 };
 
 struct RunOutcome {
     RunEnding ending = RunEnding::UtilityFailed;
     std::uint32_t code = 0;         // the utility's exit code, or the system's error number
     std::wstring output{};          // what the utility printed
-    std::wstring systemMessage{};   // the system's words for `code` when nothing was started
-    wchar_t driveLetter = L'?';     // the new volume's letter, for XpLetterElsewhere
+    std::wstring systemMessage{};   // the system's words for `code` when nothing was started or labelled
+    wchar_t driveLetter = L'?';     // the new volume's letter, for NewLetterElsewhere
 };
 
 // The text of the box shown after the run: a first paragraph that names the cause and the next

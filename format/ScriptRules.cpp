@@ -1,5 +1,7 @@
 #include "format/ScriptRules.h"
 
+#include <algorithm>
+
 namespace {
 
 template <typename Text>
@@ -28,16 +30,31 @@ std::optional<std::wstring> LocalFolderOfFinalPath(const std::wstring& finalPath
 }
 
 std::string BuildDiskpartScript(const std::string& diskNumber, const std::string& fileSystem,
-                                const std::string& label, const std::string& driveLetter, bool windowsXp) {
+                                const std::optional<std::string>& label, const std::string& driveLetter,
+                                bool windowsXp) {
     std::string script;
     script += "select disk " + diskNumber + "\n";
     script += "clean\n";
     script += "create partition primary\n";
     // On Windows XP the volume is formatted afterwards with format.com instead.
-    if (!windowsXp) script += "format fs=" + fileSystem + " label=" + QuoteIfHoldsBlank(label) + " quick\n";
+    if (!windowsXp) {
+        const std::string labelPart = label ? " label=" + QuoteIfHoldsBlank(*label) : std::string();
+        script += "format fs=" + fileSystem + labelPart + " quick\n";
+    }
     script += "assign letter=" + driveLetter + "\n";
     return script;
 }
+
+bool IsPlainAscii(const std::wstring& text) {
+    return std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x80; });
+}
+
+std::optional<std::string> ScriptLabel(const std::wstring& label) {
+    if (!IsPlainAscii(label)) return std::nullopt;
+    return std::string(label.begin(), label.end());
+}
+
+bool LabelSetAfterFormat(const std::wstring& label, bool windowsXp) { return !windowsXp && !IsPlainAscii(label); }
 
 std::string WithCrLfLineEnds(const std::string& text) {
     std::string bytes;

@@ -1,5 +1,5 @@
 // The release program's disk utilities: those in the system folder, seen as a native program
-// sees it.
+// sees it; and the system's own call that labels a volume.
 #include <windows.h>
 
 #include <vector>
@@ -46,3 +46,11 @@ std::wstring DiskUtilityFolder() {
 
 // Diskpart's documentation asks for at least 15 seconds between two runs.
 unsigned DiskUtilityPauseMs() { return 15000; }
+
+DWORD SetNewVolumeLabel(wchar_t letter, const std::wstring& label) {
+    // The root path needs its trailing backslash.
+    const std::wstring root = {letter, L':', L'\\'};
+    if (::SetVolumeLabelW(root.c_str(), label.c_str())) return ERROR_SUCCESS;
+    const DWORD error = ::GetLastError();
+    return error != ERROR_SUCCESS ? error : ERROR_GEN_FAILURE;
+}

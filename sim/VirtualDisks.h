@@ -10,9 +10,10 @@
 //   length = 1000204886016             (bytes)
 //   open = fail                        (the disk cannot be opened: never listed)
 //   ioctl = fail                       (the storage requests fail: never listed)
-//   fail-command = clean               (select|clean|create|format|assign|format.com)
+//   fail-command = clean               (select|clean|create|format|assign|format.com|label)
 //   fail-message = DiskPart has encountered an error: The media is write protected.\nSee ...
-//   fail-exit-code = 0x80042413        (diskpart's exit code after the failing command)
+//   fail-exit-code = 0x80042413        (diskpart's exit code after the failing command; the
+//                                       error of a failing label)
 //   fail-times = 1                     (the command fails in this many more runs only)
 //   progress = 100% done               (diskpart's format prints it, each line indented by two
 //                                       blanks, instead of "  100 percent completed"; empty:

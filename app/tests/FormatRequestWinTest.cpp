@@ -14,6 +14,7 @@
 
 #include "app/tests/support/FormatSteps.h"
 #include "format/FormatRequestRules.h"
+#include "sim/WinText.h"
 
 namespace {
 
@@ -65,6 +66,13 @@ INSTANTIATE_TEST_SUITE_P(
         JobCase{"ExfatTakesALabelOf11Characters", {2}, {0, L"F:", L"exFAT", L"ABCDEFGHIJK"},
                 "select disk 2\r\nclean\r\ncreate partition primary\r\n"
                 "format fs=exFAT label=ABCDEFGHIJK quick\r\nassign letter=F\r\n"},
+        // Beyond ASCII the label stays out of the script and reaches the volume exactly as typed.
+        JobCase{"AccentedLabelOnNtfs", {2}, {0, L"F:", L"NTFS", L"Donn\xE9" L"es"},
+                "select disk 2\r\nclean\r\ncreate partition primary\r\nformat fs=NTFS quick\r\nassign letter=F\r\n"},
+        JobCase{"CyrillicLabelOnExfat", {2}, {0, L"F:", L"exFAT", L"\x0424\x043E\x0442\x043E"},
+                "select disk 2\r\nclean\r\ncreate partition primary\r\nformat fs=exFAT quick\r\nassign letter=F\r\n"},
+        JobCase{"JapaneseLabelOnNtfs", {2}, {0, L"F:", L"NTFS", L"\x5199\x771F 2026"},
+                "select disk 2\r\nclean\r\ncreate partition primary\r\nformat fs=NTFS quick\r\nassign letter=F\r\n"},
         JobCase{"KorvanModelIsTheEnterpriseDrive", {3}, {0, L"F:"}, kDisk3Script, kWindows7, nullptr,
                 "Quarrix KORVAN USB Device", true},
         JobCase{"EnterpriseInTheFriendlyNameItself", {3}, {0, L"F:"}, kDisk3Script, kWindows7, nullptr,
@@ -81,7 +89,7 @@ TEST_P(JobTest, WritesTheScriptRunsDiskpartOnItAndCleansUp) {
     std::vector<VirtualDisk> expectedDisks = disks;
     expectedDisks.back() =
         Formatted(disks.back(), c.choice.fileSystem ? Narrow(c.choice.fileSystem) : "NTFS",
-                  c.choice.label ? Narrow(c.choice.label) : "Quarrix", Narrow(c.choice.letter).substr(0, 1));
+                  c.choice.label ? Utf8FromWide(c.choice.label) : "Quarrix", Narrow(c.choice.letter).substr(0, 1));
     TestEnvironment environment(disks, c.productName);
     const std::wstring scriptName = L"diskpart" + std::to_wstring(c.disks.back());
     const std::wstring scriptPath = environment.TempPath() + scriptName;
@@ -257,6 +265,7 @@ struct RefusalCase {
     void (*arrange)(RunningProgram&);
     bool foreignDisk = false;  // instead of the maker's drive: the list shows the no-drives entry
     LCID threadLocale = 0;     // of the window's thread; 0: as the system gives it
+    const wchar_t* productName = kWindows7;
     std::optional<Confirmation> confirmation = std::nullopt;  // passed before the refusal
 };
 
@@ -284,24 +293,28 @@ INSTANTIATE_TEST_SUITE_P(
                     [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"exFAT", L"\""})); }},
         RefusalCase{"LabelWithATab", LabelProblemMessage({LabelProblem::HoldsControlCharacter}),
                     [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"NTFS", L"My\tFiles"})); }},
+        // On Windows XP format.com takes the label on its command line, in the ANSI code page.
         // Japanese letters: the code page here (1252) has no such characters, only a "?" for them.
-        RefusalCase{"LabelOutsideTheCodePage", LabelProblemMessage({LabelProblem::NotInCodePage}),
-                    [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"NTFS", L"\x65E5\x672C"})); }},
-        RefusalCase{"LabelWithABestFitLookAlike", LabelProblemMessage({LabelProblem::NotInCodePage}),
-                    [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"NTFS", L"Caf\x0100"})); }},
+        RefusalCase{"WindowsXpLabelOutsideTheCodePage", LabelProblemMessage({LabelProblem::NotInCodePage}),
+                    [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, nullptr, L"\x65E5\x672C"})); },
+                    false, 0, kWindowsXp},
+        RefusalCase{"WindowsXpLabelWithABestFitLookAlike", LabelProblemMessage({LabelProblem::NotInCodePage}),
+                    [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, nullptr, L"Caf\x0100"})); },
+                    false, 0, kWindowsXp},
         // Japanese formats make the thread's code page 932, which holds these letters, while the
-        // system's stays 1252: the utility would read other letters than those written.
-        RefusalCase{"LabelWhoseBytesDifferInTheSystemsCodePage", LabelProblemMessage({LabelProblem::NotInCodePage}),
+        // system's stays 1252: format.com would read other letters than those written.
+        RefusalCase{"WindowsXpLabelWhoseBytesDifferInTheSystemsCodePage",
+                    LabelProblemMessage({LabelProblem::NotInCodePage}),
                     [](RunningProgram& p) {
                         ASSERT_TRUE(ThreadWritesJapaneseInItsOwnCodePage()) << "no such code pages here";
-                        ASSERT_TRUE(Choose(p, {0, nullptr, L"exFAT", L"\x65E5\x672C"}));
+                        ASSERT_TRUE(Choose(p, {0, nullptr, nullptr, L"\x65E5\x672C"}));
                     },
-                    false, kJapanese},
+                    false, kJapanese, kWindowsXp},
         RefusalCase{"ExfatLabelWithAColon",
                     LabelProblemMessage({LabelProblem::HoldsCharacterExfatRefuses, L':'}),
                     [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"exFAT", L"Backup:1"})); }},
         // Press Start Format and Enter: Cancel, the question's default, keeps the drive.
-        RefusalCase{"EnterOnTheConfirmationCancels", L"", [](RunningProgram&) {}, false, 0,
+        RefusalCase{"EnterOnTheConfirmationCancels", L"", [](RunningProgram&) {}, false, 0, kWindows7,
                     Confirmation{false, L"G: (Photos)"}},
         RefusalCase{"NoDriveOnlyResetsTheProgress", L"",
                     [](RunningProgram& p) {
@@ -319,7 +332,7 @@ TEST_P(RefusalTest, EndsWithItsMessageAndWritesOrStartsNothing) {
     VirtualDisk drive = QuarrixDisk(2);
     drive.letter = "G";
     drive.label = "Photos";
-    TestEnvironment environment({c.foreignDisk ? foreign : drive});
+    TestEnvironment environment({c.foreignDisk ? foreign : drive}, c.productName);
     RunningProgram program(c.threadLocale);
     ASSERT_NO_FATAL_FAILURE(c.arrange(program));
     ExpectRefusal(program, environment, c.text, {}, c.confirmation);

@@ -9,12 +9,14 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cwchar>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/tests/support/FormatSteps.h"
@@ -45,6 +47,30 @@ bool AnsweredAtOnce(HWND window, UINT message, WPARAM wParam, DWORD_PTR* result 
     return ::SendMessageTimeoutW(window, message, wParam, 0, SMTO_NORMAL, 2000, result ? result : &ignored) != 0;
 }
 
+// Notes whether the status line is ever given the success text, as its window's thread receives it.
+class SuccessTextWatch {
+public:
+    explicit SuccessTextWatch(const RunningProgram& program) {
+        line_ = program.Item(IDC_WARNING_TEXT);
+        shown_ = false;
+        hook_ = ::SetWindowsHookExW(WH_CALLWNDPROC, &Record, nullptr, program.ThreadId());
+    }
+    ~SuccessTextWatch() { ::UnhookWindowsHookEx(hook_); }
+    bool Shown() const { return hook_ && shown_; }
+
+private:
+    static LRESULT CALLBACK Record(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && message->message == WM_SETTEXT && message->hwnd == line_ &&
+            std::wstring(reinterpret_cast<const wchar_t*>(message->lParam)) == kFinished)
+            shown_ = true;
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static inline std::atomic<HWND> line_{};
+    static inline std::atomic<bool> shown_{false};
+    HHOOK hook_;
+};
+
 // ---------------------------------------------------------------------------------------------
 // How a run ends: its exit code and failure words decide, in any language of the utility, and a
 // box explains a failure: its cause by the exit code, then the utility's own words.
@@ -62,7 +88,18 @@ constexpr wchar_t kUtilityErrorCause[] = L"The disk utility reported an error.";
 constexpr wchar_t kFormatComCause[] = L"format.com could not format the new volume.";
 constexpr wchar_t kDriveReplacedCause[] = L"The drive was not formatted again because the list of drives has "
                                           L"changed. Check the drive, then press Start Format again.";
+constexpr wchar_t kLabelNotSetCause[] = L"The drive was formatted, but its label could not be set: %s You can set "
+                                        L"it in Explorer: right-click the drive and choose Rename.";
 constexpr wchar_t kCopyHint[] = L"\n\nPress Ctrl+C to copy this message.";
+
+// The system's words for an error number, as this system words them, without the line break.
+std::wstring SystemWords(DWORD code) {
+    wchar_t text[512] = {};
+    DWORD length = ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
+                                    512, nullptr);
+    while (length > 0 && std::wcschr(L"\r\n ", text[length - 1])) --length;
+    return std::wstring(text, length);
+}
 
 struct OutputCase {
     const char* name;
@@ -76,6 +113,7 @@ struct OutputCase {
     std::uint32_t failTimes = 0;     // 0: the command fails in every run
     UINT oemCodePage = 0;            // the locale the row needs; 0: any
     bool replacedAfterFirstRun = false;  // another drive takes the disk number once the first run has failed
+    const wchar_t* label = L"Backup";
 };
 
 void PrintTo(const OutputCase& c, std::ostream* out) { *out << c.name; }
@@ -126,7 +164,10 @@ INSTANTIATE_TEST_SUITE_P(
                                kWindows7, nullptr, 0x80070015, 2},
                     // Nor a second one when the chosen drive is no longer behind its number.
                     OutputCase{"DriveReplacedBeforeTheSecondRun", "clean", "", kDriveReplacedCause, false, kWindows7,
-                               nullptr, 0x80070005, 1, 0, true}),
+                               nullptr, 0x80070005, 1, 0, true},
+                    // The volume is formatted, but the system does not set the label beyond ASCII.
+                    OutputCase{"LabelRefusedAfterTheFormat", "label", "", kLabelNotSetCause, false, kWindows7,
+                               nullptr, ERROR_ACCESS_DENIED, 0, 0, false, L"Donn\xE9" L"es"}),
     RowName);
 
 // Run alone, in a Russian locale (see CMakeLists.txt): Cyrillic comes through whole only in the
@@ -161,8 +202,9 @@ TEST_P(OutputTest, EndsWithItsStatusExplainsAFailureAndCleansUpWithoutAQuestion)
     const VirtualDisk bystander = BystanderDisk();
     TestEnvironment environment({target, bystander}, c.productName);
     RunningProgram program;
-    ASSERT_TRUE(Choose(program, {1, L"K:", nullptr, L"Backup"}));
+    ASSERT_TRUE(Choose(program, {1, L"K:", nullptr, c.label}));
 
+    SuccessTextWatch success(program);
     ASSERT_TRUE(StartRun(program));
     if (c.replacedAfterFirstRun) {
         ASSERT_TRUE(WaitUntil([&] {
@@ -176,7 +218,11 @@ TEST_P(OutputTest, EndsWithItsStatusExplainsAFailureAndCleansUpWithoutAQuestion)
     if (c.cause) {
         ASSERT_TRUE(program.WaitForRunEnd(kRunTimeoutMs));
         const std::wstring text = CloseErrorBox(program);
-        EXPECT_EQ(text.substr(0, text.find(L"\n\n")), c.cause);
+        std::wstring cause = c.cause;
+        // The system's words for the error stand where the row has "%s", as this system words them.
+        if (const std::size_t at = cause.find(L"%s"); at != std::wstring::npos)
+            cause.replace(at, 2, SystemWords(c.failExitCode));
+        EXPECT_EQ(text.substr(0, text.find(L"\n\n")), cause);
         // The utility's own words, each line whole, and its exit code.
         std::wistringstream words(WideFromUtf8(c.failMessage));
         for (std::wstring line; std::getline(words, line);)
@@ -185,6 +231,7 @@ TEST_P(OutputTest, EndsWithItsStatusExplainsAFailureAndCleansUpWithoutAQuestion)
         EXPECT_EQ(text.substr(text.size() - std::min(text.size(), code.size())), code);
     }
     EXPECT_TRUE(RunEndsWith(program, environment, c.cause ? kFailed : kFinished));
+    EXPECT_EQ(success.Shown(), c.cause == nullptr);
     const std::vector<VirtualDisk> disks = environment.ReadDisks();
     ASSERT_EQ(disks.size(), 2u);
     EXPECT_EQ(DisksText({disks[1]}), DisksText({bystander}));
@@ -196,21 +243,14 @@ TEST_P(OutputTest, EndsWithItsStatusExplainsAFailureAndCleansUpWithoutAQuestion)
         VirtualDisk formatted = Formatted(target, "NTFS", "Backup", "K");
         if (c.failTimes) formatted.failTimes = 0u;
         EXPECT_EQ(DisksText({disks[0]}), DisksText({formatted}));
+    } else if (std::string(c.failCommand) == "label") {  // formatted, without the label
+        EXPECT_EQ(DisksText({disks[0]}), DisksText({Formatted(target, "NTFS", "", "K")}));
     } else if (std::string(c.failCommand) == "format.com") {  // the partitioning went through
         EXPECT_EQ(disks[0].letter, "K");
         EXPECT_EQ(disks[0].fileSystem, "RAW");
     } else {  // the utility stopped at the failing command, before the letter
         EXPECT_NE(disks[0].letter, "K");
     }
-}
-
-// The system's words for an error number, as this system words them, without the line break.
-std::wstring SystemWords(DWORD code) {
-    wchar_t text[512] = {};
-    DWORD length = ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
-                                    512, nullptr);
-    while (length > 0 && std::wcschr(L"\r\n ", text[length - 1])) --length;
-    return std::wstring(text, length);
 }
 
 TEST(FormatRunTest, AMissingPartitioningUtilityEndsWithTheErrorTextAndTheSystemsWords) {
@@ -350,24 +390,29 @@ TEST_P(WindowsXpRunTest, PartitionsFormatsWithFormatComAndAsksToOpenTheDrive) {
     }
 }
 
-TEST(FormatRunTest, WindowsXpFormatsNothingWhenTheNewLetterLeadsToAnotherDisk) {
+TEST(FormatRunTest, NothingIsFormattedOrLabelledAfterThePartitioningWhenTheNewLetterLeadsToAnotherDisk) {
     // The other disk holds K already (listed first, so K leads to it), and the partitioning gives
-    // the chosen disk K too: format.com K: would format the other disk.
+    // the chosen disk K too: format.com K: would format the other disk, a label would go on it.
     VirtualDisk other = BystanderDisk();
     other.letter = "K";
     const VirtualDisk target = QuarrixDisk(1);
-    TestEnvironment environment({other, target}, kWindowsXp);
-    RunningProgram program;
-    ASSERT_TRUE(Choose(program, {1, L"K:", nullptr, L"Backup"}));
-    ASSERT_TRUE(StartRun(program));
-    ASSERT_TRUE(program.WaitForRunEnd(kRunTimeoutMs));
-    EXPECT_EQ(CloseErrorBox(program), L"The new volume did not appear under the letter K: on the chosen drive, so it "
-                                      L"was not formatted. Press Start Format again." + std::wstring(kCopyHint));
-    EXPECT_TRUE(RunEndsWith(program, environment, kFailed));
-    const std::vector<VirtualDisk> disks = environment.ReadDisks();
-    ASSERT_EQ(disks.size(), 2u);
-    EXPECT_EQ(DisksText({disks[0]}), DisksText({other}));
-    EXPECT_EQ(disks[1].fileSystem, "RAW");
+    for (const auto& [productName, label, fileSystem] :
+         {std::tuple{kWindowsXp, L"Backup", "RAW"}, {L"Windows 7 Professional", L"Donn\xE9" L"es", "NTFS"}}) {
+        SCOPED_TRACE(Narrow(productName));
+        TestEnvironment environment({other, target}, productName);
+        RunningProgram program;
+        ASSERT_TRUE(Choose(program, {1, L"K:", nullptr, label}));
+        ASSERT_TRUE(StartRun(program));
+        ASSERT_TRUE(program.WaitForRunEnd(kRunTimeoutMs));
+        EXPECT_EQ(CloseErrorBox(program), L"The new volume did not appear under the letter K: on the chosen drive, so "
+                                          L"it was not formatted. Press Start Format again." + std::wstring(kCopyHint));
+        EXPECT_TRUE(RunEndsWith(program, environment, kFailed));
+        const std::vector<VirtualDisk> disks = environment.ReadDisks();
+        ASSERT_EQ(disks.size(), 2u);
+        EXPECT_EQ(DisksText({disks[0]}), DisksText({other}));
+        EXPECT_EQ(disks[1].fileSystem, fileSystem);
+        EXPECT_EQ(disks[1].label, "");
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

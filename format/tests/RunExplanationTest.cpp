@@ -59,6 +59,14 @@ TEST(RunExplanationTest, TextHoldsTheUtilitysLastLinesItsCodeAndWhatToDo) {
          L"The disk utility could not be started: 0x8007FFFF\n\nError code: 0x8007FFFF" + kCopy},
         {"no system folder", {RunEnding::UtilityNotFound, 0, L"ignored"},
          L"The disk utility could not be found in the system folder." + kCopy},
+        {"label not set: the system's words, then its error number in decimal",
+         {RunEnding::LabelNotSet, 19, L"", L"Schreibgesch\x00FCtzt. \r\n"},
+         L"The drive was formatted, but its label could not be set: Schreibgesch\x00FCtzt. You can set it in "
+         L"Explorer: right-click the drive and choose Rename.\n\nError code: 19" + kCopy},
+        {"label not set, no words for the error",
+         {RunEnding::LabelNotSet, 1234, L"", L"\r\n"},
+         L"The drive was formatted, but its label could not be set: error 1234. You can set it in Explorer: "
+         L"right-click the drive and choose Rename.\n\nError code: 1234" + kCopy},
         {"stopped: what the drive is left with, not the killed utility's words or code",
          {RunEnding::Stopped, 1223, L"  50 percent completed\r\n"},
          L"The format was stopped. The drive has no usable file system until it is formatted again: press Start "

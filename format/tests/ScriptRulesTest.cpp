@@ -28,22 +28,30 @@ TEST(ScriptRulesTest, ScriptForWindowsXpLeavesOutFormatLineWhateverLabelAndFileS
     EXPECT_EQ(BuildDiskpartScript("2", "NTFS", "My Files", "F", true), script);
 }
 
-TEST(ScriptRulesTest, FormatLineCarriesLabelQuotedOnlyWhenItHoldsABlank) {
+TEST(ScriptRulesTest, FormatLineCarriesAPlainAsciiLabelQuotedOnlyWhenItHoldsABlankAndNoOtherLabel) {
     const struct {
-        const char* label;
+        const wchar_t* label;
         const char* formatLine;
     } cases[] = {
-        {"Quarrix", "format fs=NTFS label=Quarrix quick"},
-        {"", "format fs=NTFS label= quick"},
-        {"My Files", "format fs=NTFS label=\"My Files\" quick"},
-        {"a&b|50%", "format fs=NTFS label=a&b|50% quick"},
-        // A double-byte character whose bytes hold no blank is not quoted.
-        {"\x93\xFA\x96\x7B", "format fs=NTFS label=\x93\xFA\x96\x7B quick"},
+        {L"Quarrix", "format fs=NTFS label=Quarrix quick"},
+        {L"", "format fs=NTFS label= quick"},
+        {L"My Files", "format fs=NTFS label=\"My Files\" quick"},
+        {L"a&b|50%", "format fs=NTFS label=a&b|50% quick"},
+        {L"Del\x7F", "format fs=NTFS label=Del\x7F quick"},
+        // Beyond ASCII the worker sets the label on the new volume (format.com takes it on XP).
+        {L"x\x80", "format fs=NTFS quick"},
+        {L"Donn\xE9" L"es", "format fs=NTFS quick"},
+        {L"\x0424\x043E\x0442\x043E", "format fs=NTFS quick"},
+        {L"\x5199\x771F 2026", "format fs=NTFS quick"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(BuildDiskpartScript("10", "NTFS", c.label, "Z", false),
-                  "select disk 10\nclean\ncreate partition primary\n" + std::string(c.formatLine) +
-                      "\nassign letter=Z\n");
+        const std::string formatLine = c.formatLine;
+        EXPECT_EQ(BuildDiskpartScript("10", "NTFS", ScriptLabel(c.label), "Z", false),
+                  "select disk 10\nclean\ncreate partition primary\n" + formatLine + "\nassign letter=Z\n");
+        const bool inScript = formatLine.find("label=") != std::string::npos;
+        EXPECT_EQ(IsPlainAscii(c.label), inScript) << formatLine;
+        EXPECT_EQ(LabelSetAfterFormat(c.label, false), !inScript) << formatLine;
+        EXPECT_FALSE(LabelSetAfterFormat(c.label, true)) << formatLine;
     }
 }
 

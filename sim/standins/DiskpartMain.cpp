@@ -25,7 +25,7 @@ int wmain() {
         return kDiskpartExitScriptUnreadable;
     }
     const DiskpartRun run = RunDiskpartScript(
-        Utf8FromAnsi(*script), opened->disks, [&](const DiskpartStep& step, const std::vector<VirtualDisk>& now) {
+        *script, opened->disks, [&](const DiskpartStep& step, const std::vector<VirtualDisk>& now) {
             if (step.delayMs > 0) Sleep(static_cast<DWORD>(step.delayMs));
             if (step.saveDisks && !SaveVirtualDisks(opened->path, now)) {
                 PrintLines({kDisksNotSaved});

@@ -1,5 +1,6 @@
 #include "sim/standins/DiskpartScriptRunner.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "sim/standins/MessageLines.h"
@@ -47,7 +48,8 @@ struct FormatArguments {
     std::string label;
 };
 
-// "format fs=NTFS label=Backup quick", the label one word (possibly empty) or quoted.
+// "format fs=NTFS label=Backup quick", the label one word (possibly empty) or quoted; or
+// "format fs=NTFS quick", which leaves the volume without a label.
 std::optional<FormatArguments> ParseFormatLine(const std::string& line) {
     const std::string start = "format fs=";
     if (line.compare(0, start.size(), start) != 0) return std::nullopt;
@@ -55,6 +57,7 @@ std::optional<FormatArguments> ParseFormatLine(const std::string& line) {
     if (fsEnd == std::string::npos) return std::nullopt;
     FormatArguments arguments{line.substr(start.size(), fsEnd - start.size()), {}};
     if (arguments.fileSystem != "NTFS" && arguments.fileSystem != "exFAT") return std::nullopt;
+    if (line.compare(fsEnd, std::string::npos, " quick") == 0) return arguments;
 
     const std::string labelKey = " label=";
     if (line.compare(fsEnd, labelKey.size(), labelKey) != 0) return std::nullopt;
@@ -261,6 +264,15 @@ DiskpartRun RunDiskpartScript(const std::string& scriptText, std::vector<Virtual
 
     if (!emit({kDiskpartHeader, ""}, 0, false)) {
         run.exitCode = kDiskpartExitServiceError;
+        return run;
+    }
+    // Readers of a script may take its bytes above 0x7F in different code pages: such a
+    // script is refused whole, before anything else is read.
+    if (std::any_of(scriptText.begin(), scriptText.end(), [](char c) { return static_cast<unsigned char>(c) > 0x7F; })) {
+        std::vector<std::string> refusal = SplitMessageLines(kScriptNotAscii);
+        refusal.push_back("");
+        run.exitCode = kDiskpartExitBadLabel;
+        emit(std::move(refusal), 0, false);
         return run;
     }
     if (!lines) {

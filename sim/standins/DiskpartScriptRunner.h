@@ -1,12 +1,13 @@
 // What the DiskPart stand-in does with a script: runs its commands in order on the virtual
 // disks, stops at the first command that fails, and says what it printed. Pure rules: no
-// Windows header. Text is UTF-8; the program converts it to and from the ANSI code page.
+// Windows header. The script is taken as its bytes, and refused whole when one is above 0x7F;
+// printed text is UTF-8, which the program converts.
 //
 // Commands (one per line, every line ended by CR LF, tokens separated by single blanks):
 //   select disk N
 //   clean
 //   create partition primary
-//   format fs=NTFS|exFAT label=<one word, possibly empty, or "in double quotes"> quick
+//   format fs=NTFS|exFAT [label=<one word, possibly empty, or "in double quotes">] quick
 //   assign letter=X
 #pragma once
 
@@ -44,6 +45,8 @@ DiskpartRun RunDiskpartScript(const std::string& scriptText, std::vector<Virtual
 inline constexpr char kDiskpartHeader[] = "Quarrix simulator: DiskPart stand-in, working on virtual disks only";
 inline constexpr char kScriptUnreadable[] = "DiskPart was unable to open the script file.";
 inline constexpr char kScriptMalformed[] = "DiskPart was unable to read the script file: a line does not end with CR LF.";
+inline constexpr char kScriptNotAscii[] =
+    "Virtual Disk Service error:\nThe volume label is not valid: the script holds a byte above 0x7F.";
 inline constexpr char kNoDiskSelected[] = "There is no disk selected.";
 inline constexpr char kNoVolumeSelected[] = "There is no volume selected.";
 inline constexpr char kDiskNotValid[] = "The disk you specified is not valid.";

@@ -9,6 +9,8 @@ inline constexpr int kDiskpartExitBadArguments = 2;     // the command line is n
 inline constexpr int kDiskpartExitScriptUnreadable = 3; // the script cannot be opened or read
 inline constexpr int kDiskpartExitServiceError = 4;     // a command failed on the disk, or nothing was saved
 inline constexpr int kDiskpartExitSyntax = 5;           // an unknown command or invalid arguments in the script
+// VDS_E_BAD_LABEL, the volume label is not valid: here, a script byte above 0x7F
+inline constexpr int kDiskpartExitBadLabel = static_cast<int>(0x80042429u);
 
 // format.com
 inline constexpr int kFormatComExitSucceeded = 0;       // formatted

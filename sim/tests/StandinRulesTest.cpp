@@ -116,6 +116,11 @@ const ScriptCase kScripts[] = {
     {{"select disk 1", "", "clean", "create partition primary", "assign letter=g"}, kAssignedTail, kDiskpartExitSucceeded,
      "primary|empty|RAW||G"},  // the Windows XP script: format.com formats afterwards
     {Prepared({"format fs=NTFS label= quick"}), kFormattedTail, kDiskpartExitSucceeded, "primary|empty|NTFS||"},
+    {Prepared({"format fs=exFAT quick"}), kFormattedTail, kDiskpartExitSucceeded, "primary|empty|exFAT||"},
+    // A byte above 0x7F anywhere: nothing is run.
+    {Prepared({"format fs=NTFS label=\"My \xC4\" quick"}),
+     {"Virtual Disk Service error:", "The volume label is not valid: the script holds a byte above 0x7F."},
+     kDiskpartExitBadLabel, kUntouched},
     {Prepared({"format fs=NTFS label=\"My Files\" quick"}), kFormattedTail, kDiskpartExitSucceeded,
      "primary|empty|NTFS|My Files|"},
     {kFullScriptDisk1, kAssignedTail, kDiskpartExitSucceeded, "primary|empty|exFAT|Backup|F", "format.com"},
@@ -144,7 +149,7 @@ const ScriptCase kScripts[] = {
     {Prepared({"format fs=FAT32 label=X quick"}), Invalid("FORMAT"), kDiskpartExitSyntax, kCreated},
     {Prepared({"format fs=NTFS label=X"}), Invalid("FORMAT"), kDiskpartExitSyntax, kCreated},
     {Prepared({"format fs=ntfs label=X quick"}), Invalid("FORMAT"), kDiskpartExitSyntax, kCreated},
-    {Prepared({"format fs=NTFS quick"}), Invalid("FORMAT"), kDiskpartExitSyntax, kCreated},
+    {Prepared({"format fs=NTFS  quick"}), Invalid("FORMAT"), kDiskpartExitSyntax, kCreated},
     {Prepared({"assign letter=F:"}), Invalid("ASSIGN"), kDiskpartExitSyntax, kCreated},
     {Prepared({"assign letter=1"}), Invalid("ASSIGN"), kDiskpartExitSyntax, kCreated},
     {kFullScriptDisk1, kWriteProtected, kDiskpartExitServiceError, kUntouched, "select"},

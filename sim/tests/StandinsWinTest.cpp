@@ -101,15 +101,14 @@ TEST_F(StandinsTest, DiskpartRunsTheScriptOnTheVirtualDisks) {
     ExpectOthersUntouched(2);
 }
 
-TEST_F(StandinsTest, DiskpartTakesAQuotedScriptPathAndAQuotedLabelInTheAnsiCodePage) {
+TEST_F(StandinsTest, DiskpartTakesAQuotedScriptPathAndAQuotedLabel) {
     ASSERT_TRUE(CreateDirectoryW((folder.path + L"script folder").c_str(), nullptr));
     const std::wstring script = WriteScript(
         L"script folder\\dp",
-        CrLfText({"select disk 2", "clean", "create partition primary", "format fs=NTFS label=\"My \xC4\" quick"}));
+        CrLfText({"select disk 2", "clean", "create partition primary", "format fs=NTFS label=\"My Files\" quick"}));
     const CapturedRun run = RunCaptured(L"diskpart.exe /s \"" + script + L"\"");
     EXPECT_EQ(run.exitCode, 0u) << run.output;
-    // Whatever the code page, the label holds the character that byte stands for in it.
-    EXPECT_EQ(State(Disks().at(2)), "primary|empty|NTFS|" + Utf8FromAnsi("My \xC4") + "|");
+    EXPECT_EQ(State(Disks().at(2)), "primary|empty|NTFS|My Files|");
 }
 
 TEST_F(StandinsTest, DiskpartSavesEachCommandAndStopsAtOneThatFails) {
@@ -160,6 +159,10 @@ TEST_F(StandinsTest, FailuresAndOtherCommandLinesChangeNothing) {
          CrLfText({kDiskpartUsage})},
         {kDisks, L"diskpart.exe /s " + folder.path + L"missing", kDiskpartExitScriptUnreadable,
          CrLfText({kDiskpartHeader, "", kScriptUnreadable})},
+        {kDisks, DiskpartLine(CrLfText({"select disk 2", "clean", "format fs=NTFS label=\xC4 quick"})),
+         static_cast<unsigned long>(kDiskpartExitBadLabel),
+         CrLfText({kDiskpartHeader, "", "Virtual Disk Service error:",
+                   "The volume label is not valid: the script holds a byte above 0x7F.", ""})},
         {failing, kFormatE, kFormatComExitFatal, CrLfText({kFormatComHeader, kFormatFailed})},
         {kDisks, L"format.com E: /FS:NTFS /V:My Files /q /x /y", kFormatComExitBadParameters, CrLfText({kFormatComUsage})},
     };

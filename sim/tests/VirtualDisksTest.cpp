@@ -99,14 +99,14 @@ TEST(VirtualDisksText, RejectsMalformedLinesNamingTheLine) {
         {"[disk]\nsizes = GB\n", "line 2: sizes must be KB or MB"},
         {"[disk]\nfail-times = once\n", "line 2: fail-times must be a whole number of 32 bits"},
         {"[disk]\nfail-command = delete\n",
-         "line 2: fail-command must be select, clean, create, format, assign or format.com"},
+         "line 2: fail-command must be select, clean, create, format, assign, format.com or label"},
     };
     for (const auto& c : cases) {
         const VirtualDiskParse parse = ParseVirtualDisks(c.text);
         EXPECT_EQ(parse.error, c.error) << c.text;
         EXPECT_TRUE(parse.disks.empty()) << c.text;
     }
-    for (const char* command : {"select", "clean", "create", "format", "assign", "format.com"}) {
+    for (const char* command : {"select", "clean", "create", "format", "assign", "format.com", "label"}) {
         const VirtualDiskParse parse = ParseVirtualDisks(std::string("[disk]\nfail-command = ") + command + "\n");
         ASSERT_EQ(parse.error, "") << command;
         EXPECT_EQ(parse.disks.at(0).failCommand, command);
