@@ -157,7 +157,8 @@ inline testing::AssertionResult Confirm(RunningProgram& program, bool format = t
                                         const std::wstring& volumes = std::wstring()) {
     HWND box = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
     if (!box) return testing::AssertionFailure() << "no confirmation; the window shows " << WindowState(program);
-    ExpectBoxOf(program, box, ConfirmationText(program.SelectedDrive(), volumes), {IDOK, IDCANCEL}, ::LoadIconW(nullptr, IDI_WARNING));
+    ExpectBoxOf(program, box, ConfirmationText(program.SelectedDrive(), volumes), {IDOK, IDCANCEL},
+                ::LoadIconW(nullptr, IDI_WARNING));
     if (format) {
         PressButton(box, IDOK);
     } else {
