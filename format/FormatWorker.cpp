@@ -79,19 +79,21 @@ std::optional<CapturedOutput> RunUnlessStopped(RunControl& control, const std::w
     return output;
 }
 
-// Diskpart may fail when it starts too soon after its previous run by this window.
-void WaitOutDiskpartPause(const CQuarrix_Disk_FormatterDlg& dialog) {
+// Diskpart may fail when it starts too soon after its previous run by this window. A stop ends
+// the pause at once: nothing is left to wait for.
+void WaitOutDiskpartPause(const CQuarrix_Disk_FormatterDlg& dialog, const RunControl& control) {
     if (!dialog.m_diskpartEndedAt) return;
     const auto resume = *dialog.m_diskpartEndedAt + std::chrono::milliseconds(DiskUtilityPauseMs());
     const auto now = std::chrono::steady_clock::now();
-    if (resume > now) ::Sleep(DWORD(std::chrono::ceil<std::chrono::milliseconds>(resume - now).count()));
+    if (resume > now)
+        control.PauseUnlessStopped(DWORD(std::chrono::ceil<std::chrono::milliseconds>(resume - now).count()));
 }
 
 // Diskpart once the pause is over; nothing when the run was stopped. Its end counts for the next
 // pause even when the run was stopped while it ran.
 std::optional<CapturedOutput> RunDiskpart(CQuarrix_Disk_FormatterDlg& dialog, RunControl& control,
                                           const std::wstring& utilities) {
-    WaitOutDiskpartPause(dialog);
+    WaitOutDiskpartPause(dialog, control);
     const bool stoppedBefore = control.IsStopped();
     std::optional<CapturedOutput> run = RunUnlessStopped(control, utilities + L"diskpart.exe", dialog.m_commandLine);
     if (!stoppedBefore && (!run || run->started)) dialog.m_diskpartEndedAt = std::chrono::steady_clock::now();
@@ -118,7 +120,7 @@ ErrorExplanation RunFormat(FormatThreadParam& record) {
     // more after the pause, if the chosen drive is still the disk behind its number right then.
     bool driveListChanged = false;
     if (partitioning && partitioning->started && IsDiskpartFailureWorthRunningAgain(partitioning->exitCode)) {
-        WaitOutDiskpartPause(dialog);
+        WaitOutDiskpartPause(dialog, control);
         driveListChanged = !dialog.ChosenDriveStillAttached(record.drivePath);
         if (!driveListChanged) partitioning = RunDiskpart(dialog, control, utilities);
     }

@@ -11,7 +11,9 @@ private:
     CRITICAL_SECTION& m_section;
 };
 
-RunControl::RunControl() { ::InitializeCriticalSection(&m_section); }
+RunControl::RunControl() : m_stoppedEvent(::CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+    ::InitializeCriticalSection(&m_section);
+}
 
 RunControl::~RunControl() { ::DeleteCriticalSection(&m_section); }
 
@@ -19,6 +21,7 @@ bool RunControl::Stop() {
     Lock lock(m_section);
     if (m_finished) return false;
     m_stopped = true;
+    if (m_stoppedEvent) ::SetEvent(m_stoppedEvent.get());
     // A utility of the run's job may have started others: the job ends them all.
     if (m_job) {
         ::TerminateJobObject(m_job, ERROR_CANCELLED);
@@ -55,4 +58,13 @@ void RunControl::Disown() {
 void RunControl::Finish() {
     Lock lock(m_section);
     m_finished = true;
+}
+
+void RunControl::PauseUnlessStopped(DWORD milliseconds) const {
+    // Without its event the pause still ends in time; a stop then counts once it is over.
+    if (m_stoppedEvent) {
+        ::WaitForSingleObject(m_stoppedEvent.get(), milliseconds);
+    } else {
+        ::Sleep(milliseconds);
+    }
 }

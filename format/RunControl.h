@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "framework/Handle.h"
+
 class RunControl {
 public:
     RunControl();
@@ -27,11 +29,14 @@ public:
 
     // The worker's side: no utility runs any more in this run.
     void Finish();
+    // Waits `milliseconds` between two utilities, or less when the run is stopped meanwhile.
+    void PauseUnlessStopped(DWORD milliseconds) const;
 
 private:
     class Lock;
 
     mutable CRITICAL_SECTION m_section;
+    CHandle m_stoppedEvent;  // set once the run is stopped; ends a pause at once
     HANDLE m_job = nullptr;
     HANDLE m_process = nullptr;
     bool m_stopped = false;
