@@ -6,7 +6,6 @@
 #include <shldisp.h>
 #include <shlobj.h>
 
-
 #include "framework/Handle.h"
 
 namespace {

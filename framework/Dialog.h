@@ -4,7 +4,6 @@
 // hold close requests back while the program is busy.
 #pragma once
 
-
 #include "framework/Wnd.h"
 
 class CDataExchange {

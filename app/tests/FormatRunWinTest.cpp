@@ -23,6 +23,7 @@
 #include "app/tests/support/ProgramProcess.h"
 #include "app/tests/support/ScopedDriveLetter.h"
 #include "app/tests/support/ShellObserver.h"
+#include "format/RunExplanation.h"
 #include "sim/SimulatorFiles.h"
 #include "sim/WinText.h"
 
@@ -180,13 +181,6 @@ INSTANTIATE_TEST_SUITE_P(InRussian, OutputTest,
                                                     866}),
                          RowName);
 
-// "0x" and eight hex digits from 0x80000000 on, else decimal: how the box gives a code.
-std::wstring CodeText(std::uint32_t code) {
-    wchar_t text[16];
-    std::swprintf(text, 16, code >= 0x80000000u ? L"0x%08X" : L"%u", code);
-    return text;
-}
-
 TEST_P(OutputTest, EndsWithItsStatusExplainsAFailureAndCleansUpWithoutAQuestion) {
     const OutputCase& c = GetParam();
     if (c.oemCodePage) {
@@ -227,7 +221,7 @@ TEST_P(OutputTest, EndsWithItsStatusExplainsAFailureAndCleansUpWithoutAQuestion)
         std::wistringstream words(WideFromUtf8(c.failMessage));
         for (std::wstring line; std::getline(words, line);)
             EXPECT_NE(text.find(L"\n" + line + L"\n"), std::wstring::npos) << testing::PrintToString(text);
-        const std::wstring code = L"\n\nError code: " + CodeText(c.failExitCode ? c.failExitCode : 4) + kCopyHint;
+        const std::wstring code = L"\n\nError code: " + ErrorCodeText(c.failExitCode ? c.failExitCode : 4) + kCopyHint;
         EXPECT_EQ(text.substr(text.size() - std::min(text.size(), code.size())), code);
     }
     EXPECT_TRUE(RunEndsWith(program, environment, c.cause ? kFailed : kFinished));
