@@ -14,6 +14,7 @@
 #include "app/tests/support/RunningProgram.h"
 #include "app/tests/support/TestEnvironment.h"
 #include "app/tests/support/WindowTexts.h"
+#include "format/RunQuestions.h"
 
 inline constexpr DWORD kBoxTimeoutMs = 10000;
 inline constexpr DWORD kRunTimeoutMs = 60000;
@@ -151,13 +152,13 @@ inline void PressEnterInBox(HWND box) {
 }
 
 // Answers the question before a drive is wiped, once it is checked: it names the selected drive
-// and `volumes` as the box lists them (empty: none). `format`: OK; otherwise Enter, which Cancel,
-// the default button, takes.
+// and the `volumes` the disk holds. `format`: OK; otherwise Enter, which Cancel, the default
+// button, takes.
 inline testing::AssertionResult Confirm(RunningProgram& program, bool format = true,
-                                        const std::wstring& volumes = std::wstring()) {
+                                        const std::vector<DiskVolume>& volumes = {}) {
     HWND box = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
     if (!box) return testing::AssertionFailure() << "no confirmation; the window shows " << WindowState(program);
-    ExpectBoxOf(program, box, ConfirmationText(program.SelectedDrive(), volumes), {IDOK, IDCANCEL},
+    ExpectBoxOf(program, box, BuildFormatConfirmation(program.SelectedDrive(), volumes), {IDOK, IDCANCEL},
                 ::LoadIconW(nullptr, IDI_WARNING));
     if (format) {
         PressButton(box, IDOK);
@@ -170,7 +171,7 @@ inline testing::AssertionResult Confirm(RunningProgram& program, bool format = t
 
 // Presses Start Format and formats; the request must pass without another box (the run may be
 // over already).
-inline testing::AssertionResult StartRun(RunningProgram& program, const std::wstring& volumes = std::wstring()) {
+inline testing::AssertionResult StartRun(RunningProgram& program, const std::vector<DiskVolume>& volumes = {}) {
     StartFormatPress press(program);
     const testing::AssertionResult confirmed = Confirm(program, true, volumes);
     if (!confirmed) return confirmed;
