@@ -13,12 +13,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cwchar>
-#include <map>
-#include <mutex>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -687,46 +685,22 @@ std::vector<DWORD> StandInsOf(DWORD parentId) {
     return found;
 }
 
-// Watches for the stand-in utilities this process starts and keeps each open, so that its start
-// and end times can be read once it has ended.
-class StandInTimes {
-public:
-    struct Run {
-        double startMs, endMs;  // since 1601, as the system keeps process times
-    };
-    StandInTimes() : watcher_([this] {
-        while (!done_) {
-            for (DWORD id : StandInsOf(::GetCurrentProcessId())) {
-                const std::lock_guard<std::mutex> lock(mutex_);
-                if (!processes_.count(id)) processes_[id] = ::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, id);
-            }
-            ::Sleep(2);
-        }
-    }) {}
-    ~StandInTimes() {
-        done_ = true;
-        watcher_.join();
-        for (const auto& [id, process] : processes_) ::CloseHandle(process);
-    }
-    // The runs in the order they started.
-    std::vector<Run> Runs() {
-        const std::lock_guard<std::mutex> lock(mutex_);
-        std::vector<Run> runs;
-        const auto ms = [](FILETIME time) { return double(ULARGE_INTEGER{{time.dwLowDateTime, time.dwHighDateTime}}.QuadPart) / 1e4; };
-        for (const auto& [id, process] : processes_) {
-            FILETIME start{}, end{}, kernel{}, user{};
-            if (process && ::GetProcessTimes(process, &start, &end, &kernel, &user)) runs.push_back({ms(start), ms(end)});
-        }
-        std::sort(runs.begin(), runs.end(), [](const Run& a, const Run& b) { return a.startMs < b.startMs; });
-        return runs;
-    }
+// The stand-in utility that runs now, opened so that its start and end times can be read later.
+std::unique_ptr<void, decltype(&::CloseHandle)> RunningStandIn() {
+    HANDLE process = nullptr;
+    WaitUntil([&] {
+        const std::vector<DWORD> running = StandInsOf(::GetCurrentProcessId());
+        return !running.empty() && (process = ::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, running[0]));
+    }, kRunTimeoutMs);
+    return {process, &::CloseHandle};
+}
 
-private:
-    std::mutex mutex_;
-    std::map<DWORD, HANDLE> processes_;
-    std::atomic<bool> done_{false};
-    std::thread watcher_;
-};
+// When the process started (or ended), in milliseconds.
+double ProcessTimeMs(HANDLE process, bool end = false) {
+    FILETIME times[4] = {};
+    ::GetProcessTimes(process, &times[0], &times[1], &times[2], &times[3]);
+    return double(ULARGE_INTEGER{{times[end].dwLowDateTime, times[end].dwHighDateTime}}.QuadPart) / 1e4;
+}
 
 // The run ends while the stop question is open: the question goes by itself, and the end's box,
 // if any, comes after it, never on top of it.
@@ -756,11 +730,12 @@ TEST(FormatRunTest, TheStopQuestionGoesWhenTheRunEndsAndTheEndsBoxFollowsIt) {
 // ended, as the stand-ins' own start and end times show; and a stop during that pause is a stop
 // before anything started.
 TEST(FormatRunTest, DiskpartWaitsForThePauseAfterItsLastRunAndAStopMeanwhileChangesNothing) {
-    TestEnvironment environment({QuarrixDisk(1, 300)});
+    TestEnvironment environment({QuarrixDisk(1, 600)});
     RunningProgram program;
-    StandInTimes standIns;
     ASSERT_TRUE(Choose(program, {1, L"K:", L"NTFS", L"Backup"}));
-    ASSERT_TRUE(StartRun(program) && program.WaitForRunEnd(kRunTimeoutMs));
+    ASSERT_TRUE(StartRun(program));
+    const auto first = RunningStandIn();
+    ASSERT_TRUE(first && program.WaitForRunEnd(kRunTimeoutMs));
     const std::string formatted = DisksText(environment.ReadDisks());
     ASSERT_TRUE(Choose(program, {1, L"K:", L"NTFS", L"Travel"}));
     ASSERT_TRUE(StartRun(program, {{L'K', L"Backup"}}));
@@ -779,11 +754,11 @@ TEST(FormatRunTest, DiskpartWaitsForThePauseAfterItsLastRunAndAStopMeanwhileChan
     EXPECT_EQ(DisksText(environment.ReadDisks()), formatted);
 
     ASSERT_TRUE(StartRun(program, {{L'K', L"Backup"}}));
+    const auto next = RunningStandIn();
+    ASSERT_TRUE(next);
     EXPECT_TRUE(RunEndsWith(program, environment, kFinished));
     EXPECT_EQ(environment.ReadDisks().at(0).label, "Travel");
-    const std::vector<StandInTimes::Run> runs = standIns.Runs();
-    ASSERT_EQ(runs.size(), 2u) << "a stand-in was missed, or the stopped run started one";
-    EXPECT_GE(runs[1].startMs - runs[0].endMs, 2900.0);
+    EXPECT_GE(ProcessTimeMs(next.get()) - ProcessTimeMs(first.get(), true), 2900.0);
 }
 
 TEST(FormatRunTest, AStopAnsweredYesEndsTheUtilityAndTheRunWithTheErrorEnd) {
