@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -110,6 +111,36 @@ TEST(DriveRulesTest, DriveEntryJoinsSignedDiskNumberModelAndSizePart) {
 TEST(DriveRulesTest, DriveEntryOfRealOneTerabyteQx7) {
     EXPECT_EQ(FormatDriveEntry(1, ModelDisplayName(L"Quarrix QX7 USB Device"), NominalSizeGB(1000204886016)),
               L"[1] - Quarrix QX7 (1TB)");
+}
+
+TEST(DriveRulesTest, GptOnlyBeyondTwoToThe32SectorsOfAPowerOfTwoSizeElse512) {
+    constexpr std::int64_t kMbr512 = 2199023255552, kMbr4096 = 17592186044416, k4TB = 4000787030016;
+    const struct {
+        std::int64_t length;
+        std::uint32_t sectorSize;
+        bool gpt;
+    } cases[] = {{kMbr512, 512, false}, {kMbr512 + 1, 512, true},   {k4TB, 512, true},
+                 {k4TB, 4096, false},    {kMbr4096, 4096, false},   {kMbr4096 + 4096, 4096, true}};
+    for (const auto& c : cases) EXPECT_EQ(NeedsGptPartitionTable(c.length, c.sectorSize), c.gpt) << c.length;
+    const std::pair<std::optional<std::uint32_t>, std::uint32_t> sizes[] = {
+        {std::nullopt, 512}, {0, 512}, {520, 512}, {4097, 512}, {512, 512}, {4096, 4096}};
+    for (const auto& [reported, used] : sizes) EXPECT_EQ(SectorSizeOrDefault(reported), used) << reported.value_or(1);
+}
+
+TEST(DriveRulesTest, ScanNoticeNamesAMakerDeviceThatDidNotAnswerOnlyWhenNoDriveIsListed) {
+    const std::wstring notReady = L"A Quarrix drive is attached but not ready: unlock it or plug it in again.";
+    const std::wstring refused =
+        L"A Quarrix drive is attached, but this account may not open it: start the program as an administrator.";
+    const struct {
+        bool listed;
+        PassedOverDevices passedOver;
+        std::wstring notice;  // empty: the warning stands
+    } cases[] = {{false, {0, 0}, L""},     {true, {1, 1}, L""},      {true, {2, 0}, L""},
+                 {false, {1, 0}, notReady}, {false, {2, 1}, notReady}, {false, {2, 2}, refused}};
+    for (const auto& c : cases) {
+        const wchar_t* notice = ScanNotice(c.listed, c.passedOver);
+        EXPECT_EQ(notice ? notice : L"", c.notice) << c.listed << c.passedOver.notAnswering << c.passedOver.openRefused;
+    }
 }
 
 TEST(DriveRulesTest, ListedModelTextSkipsOnlyModelTextsHoldingUsbstor) {

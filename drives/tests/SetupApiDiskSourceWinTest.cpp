@@ -1,7 +1,8 @@
 // The real disk source on a fake system: the SetupAPI calls, the disk open and the two storage
 // requests answer from a list of devices, so the cases Wine cannot show (it lists no disks)
 // run here: a short property buffer, the set's interfaces in another order than its devices,
-// storage requests that fail or answer short, and a disk that cannot be opened.
+// storage requests that fail or answer short, and a disk that cannot be opened, with the maker
+// devices passed over counted.
 #include "drives/SetupApiDiskSource.h"
 
 #include <gtest/gtest.h>
@@ -27,9 +28,11 @@ struct FakeDevice {
     std::wstring path;
     DWORD diskNumber = 0;
     LONGLONG length = 0;
-    bool opens = true;
+    DWORD openError = ERROR_SUCCESS;  // why the disk cannot be opened; ERROR_SUCCESS: it opens
     Reply numberReply;
     Reply lengthReply;
+    Reply geometryReply;
+    DWORD bytesPerSector = 512;
     int closes = 0;
 };
 
@@ -109,7 +112,9 @@ HANDLE WINAPI FakeCreateFile(LPCWSTR path, DWORD access, DWORD share, LPSECURITY
         if (device.path != path) continue;
         const bool asked = access == (GENERIC_READ | GENERIC_WRITE) && share == (FILE_SHARE_READ | FILE_SHARE_WRITE) &&
                            disposition == OPEN_EXISTING && flags == 0;
-        return asked && device.opens ? reinterpret_cast<HANDLE>(&device) : INVALID_HANDLE_VALUE;
+        if (asked && device.openError == ERROR_SUCCESS) return reinterpret_cast<HANDLE>(&device);
+        ::SetLastError(asked ? device.openError : ERROR_INVALID_PARAMETER);
+        return INVALID_HANDLE_VALUE;
     }
     return INVALID_HANDLE_VALUE;
 }
@@ -147,6 +152,11 @@ BOOL WINAPI FakeDeviceIoControl(HANDLE disk, DWORD code, LPVOID, DWORD, LPVOID o
         length.Length.QuadPart = device.length;
         return Answer(device.lengthReply, length, out, outSize, returned);
     }
+    if (code == IOCTL_DISK_GET_DRIVE_GEOMETRY_EX) {
+        DISK_GEOMETRY_EX geometry{};
+        geometry.Geometry.BytesPerSector = device.bytesPerSector;
+        return Answer(device.geometryReply, geometry, out, outSize, returned);
+    }
     ::SetLastError(ERROR_INVALID_FUNCTION);
     return FALSE;
 }
@@ -176,13 +186,15 @@ protected:
     ~SetupApiDiskSourceTest() override { fake = nullptr; }
 
     std::vector<DiskDeviceInfo> Enumerate() {
-        const auto disks = EnumerateMakerDisks(kFakePlatform);
+        passedOver = PassedOverDevices{};
+        const auto disks = EnumerateMakerDisks(kFakePlatform, &passedOver);
         EXPECT_TRUE(disks.has_value());
         EXPECT_TRUE(system.setFreed);
         return disks.value_or(std::vector<DiskDeviceInfo>{});
     }
 
     FakeSystem system;
+    PassedOverDevices passedOver;
 };
 
 TEST_F(SetupApiDiskSourceTest, FriendlyNameLongerThanTheFirstBufferIsReadAgainWithTheSizeAsked) {
@@ -222,6 +234,32 @@ TEST_F(SetupApiDiskSourceTest, DiskWhoseStorageRequestFailsOrAnswersShortIsNotLi
         EXPECT_EQ(disks[0].diskNumber, 2u) << c.what;
         EXPECT_EQ(system.devices[0].closes, 1) << c.what;
         EXPECT_EQ(system.devices[1].closes, 1) << c.what;
+        EXPECT_EQ(passedOver.notAnswering, 1) << c.what;
+        EXPECT_EQ(passedOver.openRefused, 0) << c.what;
+    }
+}
+
+// The sector size only decides the partition table: a disk that gives none is listed all the same.
+TEST_F(SetupApiDiskSourceTest, SectorSizeComesFromTheGeometryElse512) {
+    const struct {
+        Reply geometry;
+        DWORD bytesPerSector;
+        std::uint32_t sectorSize;
+    } cases[] = {{{}, 4096, 4096},          {{true, sizeof(DISK_GEOMETRY)}, 4096, 4096},
+                 {{false}, 4096, 512},      {{true, sizeof(DISK_GEOMETRY) - 4}, 4096, 512},
+                 {{}, 0, 512},              {{}, 520, 512}};
+    for (const auto& c : cases) {
+        system = FakeSystem{};
+        FakeDevice device = MakerDisk(1, L"Quarrix QX7 USB Device", 1);
+        device.geometryReply = c.geometry;
+        device.bytesPerSector = c.bytesPerSector;
+        system.devices = {device};
+
+        const auto disks = Enumerate();
+
+        ASSERT_EQ(disks.size(), 1u) << c.bytesPerSector;
+        EXPECT_EQ(disks[0].sectorSize, c.sectorSize) << c.bytesPerSector;
+        EXPECT_EQ(passedOver.notAnswering, 0);
     }
 }
 
@@ -239,17 +277,22 @@ TEST_F(SetupApiDiskSourceTest, EachDeviceIsPairedWithItsOwnInterface) {
     }
 }
 
-TEST_F(SetupApiDiskSourceTest, DiskThatCannotBeOpenedIsPassedOver) {
-    FakeDevice locked = MakerDisk(1, L"Quarrix QX7 USB Device", 1);
-    locked.opens = false;
-    system.devices = {locked, MakerDisk(2, L"Quarrix QX7 USB Device", 2)};
+TEST_F(SetupApiDiskSourceTest, DiskThatCannotBeOpenedIsPassedOverAndCountedRefusedOnlyForAccessDenied) {
+    for (DWORD error : {DWORD(ERROR_ACCESS_DENIED), DWORD(ERROR_SHARING_VIOLATION), DWORD(ERROR_NOT_READY)}) {
+        system = FakeSystem{};
+        FakeDevice locked = MakerDisk(1, L"Quarrix QX7 USB Device", 1);
+        locked.openError = error;
+        system.devices = {locked, MakerDisk(2, L"Quarrix QX7 USB Device", 2)};
 
-    const auto disks = Enumerate();
+        const auto disks = Enumerate();
 
-    ASSERT_EQ(disks.size(), 1u);
-    EXPECT_EQ(disks[0].diskNumber, 2u);
-    EXPECT_EQ(system.devices[0].closes, 0);
-    EXPECT_EQ(system.devices[1].closes, 1);
+        ASSERT_EQ(disks.size(), 1u);
+        EXPECT_EQ(disks[0].diskNumber, 2u);
+        EXPECT_EQ(system.devices[0].closes, 0);
+        EXPECT_EQ(system.devices[1].closes, 1);
+        EXPECT_EQ(passedOver.notAnswering, 1) << error;
+        EXPECT_EQ(passedOver.openRefused, error == ERROR_ACCESS_DENIED ? 1 : 0) << error;
+    }
 }
 
 }  // namespace
