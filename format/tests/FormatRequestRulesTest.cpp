@@ -130,6 +130,15 @@ TEST(FormatRequestRulesTest, ConfirmationNamesTheDriveAndItsVolumesInLetterOrder
     EXPECT_EQ(BuildFormatConfirmation(entry, {}), head + tail);
     EXPECT_EQ(BuildFormatConfirmation(entry, {{L'F', L""}, {L'E', L"Photos"}}),
               head + L"It holds E: (Photos), F:.\n\n" + tail);
+    // Only Windows XP keeps a master boot record that leaves part of a large disk unused.
+    const std::wstring xpNote = L"Windows XP can use only the first 2.2 TB of this drive; the rest stays unused.";
+    EXPECT_EQ(BuildFormatConfirmation(entry, {{L'E', L""}}, UnusedSpaceNote(true, 4000787030016, 512)),
+              head + L"It holds E:.\n\n" + xpNote + L"\n\n" + tail);
+    EXPECT_EQ(UnusedSpaceNote(true, 20000000000000, 4096),
+              L"Windows XP can use only the first 17.6 TB of this drive; the rest stays unused.");
+    EXPECT_EQ(UnusedSpaceNote(false, 4000787030016, 512), L"");
+    EXPECT_EQ(UnusedSpaceNote(true, 4000787030016, 4096), L"");
+    EXPECT_EQ(UnusedSpaceNote(true, 2199023255552, 512), L"");
 }
 
 }  // namespace

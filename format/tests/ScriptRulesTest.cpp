@@ -28,6 +28,14 @@ TEST(ScriptRulesTest, ScriptForWindowsXpLeavesOutFormatLineWhateverLabelAndFileS
     EXPECT_EQ(BuildDiskpartScript("2", "NTFS", "My Files", "F", true), script);
 }
 
+TEST(ScriptRulesTest, ConvertGptStandsBetweenCleanAndCreateForADiskThatNeedsItButNeverOnWindowsXp) {
+    EXPECT_EQ(BuildDiskpartScript("2", "exFAT", "Backup", "F", false, true),
+              "select disk 2\nclean\nconvert gpt\ncreate partition primary\nformat fs=exFAT label=Backup quick\n"
+              "assign letter=F\n");
+    EXPECT_EQ(BuildDiskpartScript("2", "exFAT", "Backup", "F", true, true),
+              "select disk 2\nclean\ncreate partition primary\nassign letter=F\n");
+}
+
 TEST(ScriptRulesTest, FormatLineCarriesAPlainAsciiLabelQuotedOnlyWhenItHoldsABlankAndNoOtherLabel) {
     const struct {
         const wchar_t* label;
