@@ -94,6 +94,9 @@ private:
     void SelectDrivePath(const std::wstring& interfacePath);
     // The listed disk of the selected drive entry; nothing for the no-drives entry.
     const DiskDeviceInfo* SelectedDisk() const;
+    // Shows the scan's notice (nothing: the warning) on the warning line, unless a run is under
+    // way, when the line is the status line.
+    void ShowScanNotice(const wchar_t* notice);
 
     // Environment and format request.
     void ProbeEnvironment();
@@ -109,6 +112,10 @@ private:
     // The listed disks (interface path, length, sector size); each drive entry's item data is
     // its index here.
     std::vector<DiskDeviceInfo> m_listedDrives;
+    // The warning as the window's template gives it, and whether the line shows a scan's notice
+    // in its place.
+    std::wstring m_warningLine;
+    bool m_showsScanNotice = false;
 
     // The control of the current run, or of the last one once it has ended.
     std::shared_ptr<RunControl> m_runControl;

@@ -12,7 +12,8 @@ void CQuarrix_Disk_FormatterDlg::ScanDrives() {
     m_fileSystemList.GetLBText(m_fileSystemList.GetCurSel(), chosenFileSystem);
     m_driveList.ResetContent();
     m_listedDrives.clear();
-    const std::optional<std::vector<DiskDeviceInfo>> disks = EnumerateMakerDisks();
+    PassedOverDevices passedOver;
+    const std::optional<std::vector<DiskDeviceInfo>> disks = EnumerateMakerDisks(&passedOver);
     // Without the set of present disks there is nothing to list; the other lists stay as they are.
     if (!disks) return;
 
@@ -40,6 +41,7 @@ void CQuarrix_Disk_FormatterDlg::ScanDrives() {
     m_driveList.SetCurSel(0);
     SelectDrivePath(chosenPath);
 
+    ShowScanNotice(ScanNotice(m_driveList.GetCount() != 0, passedOver));
     if (m_driveList.GetCount() != 0) {
         FillLetterList();
     } else {
@@ -72,3 +74,12 @@ void CQuarrix_Disk_FormatterDlg::SelectDrivePath(const std::wstring& interfacePa
     }
 }
 
+void CQuarrix_Disk_FormatterDlg::ShowScanNotice(const wchar_t* notice) {
+    // During a run the line is the status line, which only the run writes.
+    if (m_runInProgress) return;
+    // A run's outcome stays until a scan has something to say in its place.
+    if (!notice && !m_showsScanNotice) return;
+    m_warningText.SetRole(TextRole::WarningLine);
+    m_warningText.SetWindowText(notice ? std::wstring(notice) : m_warningLine);
+    m_showsScanNotice = notice != nullptr;
+}
