@@ -6,7 +6,7 @@
 
 namespace {
 
-const char* const kFailCommands[] = {"select", "clean", "convert", "create", "format", "assign", "format.com", "label"};
+const char* const kFailCommands[] = {"select", "clean", "create", "format", "assign", "format.com", "label"};
 
 std::string Trim(const std::string& text) {
     const auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
@@ -108,7 +108,7 @@ std::string ApplyKey(VirtualDisk& disk, const std::string& key, const std::strin
     } else if (key == "fail-command") {
         const bool known = value.empty() || std::find(std::begin(kFailCommands), std::end(kFailCommands), value) !=
                                                 std::end(kFailCommands);
-        if (!known) return "fail-command must be select, clean, convert, create, format, assign, format.com or label";
+        if (!known) return "fail-command must be select, clean, create, format, assign, format.com or label";
         disk.failCommand = value;
     } else if (key == "fail-message") {
         disk.failMessage = UnescapeMessage(value);

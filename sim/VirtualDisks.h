@@ -11,7 +11,7 @@
 //   sector-size = 4096                 (bytes per logical sector, a power of two; 512 if left out)
 //   open = fail                        (the disk cannot be opened: never listed)
 //   ioctl = fail                       (the storage requests fail: never listed)
-//   fail-command = clean               (select|clean|convert|create|format|assign|format.com|label)
+//   fail-command = clean               (select|clean|create|format|assign|format.com|label)
 //   fail-message = DiskPart has encountered an error: The media is write protected.\nSee ...
 //   fail-exit-code = 0x80042413        (diskpart's exit code after the failing command; the
 //                                       error of a failing label)

@@ -175,7 +175,6 @@ private:
         if (line != "convert gpt") return InvalidArguments("CONVERT");
         VirtualDisk* disk = Selected();
         if (disk == nullptr) return Failure(kDiskpartExitServiceError, kNoDiskSelected);
-        if (TakeFailure(*disk, "convert")) return FailedOnDisk(*disk);
         if (disk->partition != "none") return Failure(kDiskpartExitServiceError, kNotConvertible);
         disk->partitionStyle = "GPT";
         return Done(*disk, {"DiskPart successfully converted the selected disk to GPT format."}, true);

@@ -187,36 +187,6 @@ TEST(RunDiskpartScript, ScriptsChangeTheSelectedDiskAsAskedOrStopAtTheFailingCom
     }
 }
 
-TEST(RunDiskpartScript, ConvertGptNeedsADiskWithoutAPartitionAndCreateRecordsTheTableAndTheLengthItReaches) {
-    const struct {
-        Lines script;
-        std::uint32_t sectorSize;
-        int exitCode;
-        const char* styleAndLength;
-    } cases[] = {
-        {{"select disk 1", "clean", "convert gpt", "create partition primary"}, 512, kDiskpartExitSucceeded,
-         "GPT 4000787030016"},
-        {{"select disk 1", "clean", "create partition primary"}, 512, kDiskpartExitSucceeded, "MBR 2199023255552"},
-        {{"select disk 1", "clean", "create partition primary"}, 4096, kDiskpartExitSucceeded, "MBR 4000787030016"},
-        {{"select disk 1", "clean"}, 512, kDiskpartExitSucceeded, " -"},
-        {{"select disk 1", "convert gpt"}, 512, kDiskpartExitServiceError, "MBR 7"},
-        {{"convert gpt"}, 512, kDiskpartExitServiceError, "MBR 7"},
-        {{"select disk 1", "clean", "convert mbr"}, 512, kDiskpartExitSyntax, " -"},
-    };
-    for (const auto& c : cases) {
-        std::vector<VirtualDisk> disks = TestDisks();
-        disks[1].length = 4000787030016;
-        disks[1].sectorSize = c.sectorSize;
-        disks[1].partitionStyle = "MBR";
-        disks[1].partitionLength = 7;
-        const DiskpartRun run = RunDiskpartScript(Script(c.script), disks);
-        const VirtualDisk& disk = run.disks.at(1);
-        EXPECT_EQ(run.exitCode, c.exitCode) << c.script.back();
-        EXPECT_EQ(disk.partitionStyle + " " + (disk.partitionLength ? std::to_string(*disk.partitionLength) : "-"),
-                  c.styleAndLength) << c.script.back();
-    }
-}
-
 TEST(RunDiskpartScript, ADiskCanHaveProgressLinesOfAnotherLanguageAndAnExitCodeOfItsOwnForItsFailure) {
     std::vector<VirtualDisk> disks = TestDisks();
     disks[1].progress = "100% \xE5\xAE\x8C\xE4\xBA\x86\nnext";
