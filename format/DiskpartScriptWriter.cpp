@@ -17,9 +17,10 @@ int CQuarrix_Disk_FormatterDlg::WriteDiskpartScript(PinnedFolder& folder, HeldSc
     std::optional<HeldScript> written;
     if (pinned) {
         // Every value is plain ASCII; a label beyond it is set by the worker once the volume is made.
-        const std::string text = BuildDiskpartScript(
-            ToThreadAnsi(m_diskNumber), ToThreadAnsi(m_fileSystem), ScriptLabel(m_volumeLabel),
-            ToThreadAnsi(m_driveLetter), IsWindowsXp(m_osProductName), NeedsGptPartitionTable(m_diskLength, m_sectorSize));
+        const std::string text =
+            BuildDiskpartScript(ToThreadAnsi(m_diskNumber), ToThreadAnsi(m_fileSystem), ScriptLabel(m_volumeLabel),
+                                ToThreadAnsi(m_driveLetter), IsWindowsXp(m_osProductName),
+                                NeedsGptPartitionTable(m_diskLength, m_sectorSize));
         written = WriteAndHoldScript(*pinned, DiskpartScriptPath(std::wstring(), m_diskNumber), WithCrLfLineEnds(text));
     }
     if (!written) {

@@ -650,7 +650,7 @@ TEST(FormatRunTest, ClosingAndDeviceChangesDuringARunLeaveItAsStartedAndClosingW
     // status line as it is; once the run is over, it is told there.
     VirtualDisk notReady = QuarrixDisk(5);
     notReady.ioctlFails = true;
-    const std::wstring notReadyFile = environment.TempPath() + L"not-ready-disks.txt";
+    const std::wstring notReadyFile = environment.DisksFile() + L"-not-ready.txt";
     ASSERT_TRUE(ReplaceWholeFile(notReadyFile, DisksText({notReady})));
     std::optional<ScopedEnvironmentVariable> onlyNotReady(std::in_place, kVirtualDisksVariable, notReadyFile);
     program.SendDeviceChange();

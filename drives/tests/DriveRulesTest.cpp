@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <utility>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -113,34 +113,20 @@ TEST(DriveRulesTest, DriveEntryOfRealOneTerabyteQx7) {
               L"[1] - Quarrix QX7 (1TB)");
 }
 
-TEST(DriveRulesTest, GptOnlyBeyondTwoToThe32SectorsOfAPowerOfTwoSizeElse512) {
-    constexpr std::int64_t kMbr512 = 2199023255552, kMbr4096 = 17592186044416, k4TB = 4000787030016;
-    const struct {
-        std::int64_t length;
-        std::uint32_t sectorSize;
-        bool gpt;
-    } cases[] = {{kMbr512, 512, false}, {kMbr512 + 1, 512, true},   {k4TB, 512, true},
-                 {k4TB, 4096, false},    {kMbr4096, 4096, false},   {kMbr4096 + 4096, 4096, true}};
-    for (const auto& c : cases) EXPECT_EQ(NeedsGptPartitionTable(c.length, c.sectorSize), c.gpt) << c.length;
-    const std::pair<std::optional<std::uint32_t>, std::uint32_t> sizes[] = {
-        {std::nullopt, 512}, {0, 512}, {520, 512}, {4097, 512}, {512, 512}, {4096, 4096}};
-    for (const auto& [reported, used] : sizes) EXPECT_EQ(SectorSizeOrDefault(reported), used) << reported.value_or(1);
+TEST(DriveRulesTest, GptOnlyBeyondTwoToThe32Sectors) {
+    for (const auto& [length, sectorSize, gpt] : {std::tuple{2199023255552, 512u, false}, {2199023255553, 512u, true},
+                                                  {17592186044416, 4096u, false}, {17592186044417, 4096u, true}})
+        EXPECT_EQ(NeedsGptPartitionTable(length, sectorSize), gpt) << length;
 }
 
-TEST(DriveRulesTest, ScanNoticeNamesAMakerDeviceThatDidNotAnswerOnlyWhenNoDriveIsListed) {
+TEST(DriveRulesTest, ScanNoticeOnlyWhenNoDriveIsListedNamingTheAccountOnlyWhenEveryOpenWasRefused) {
     const std::wstring notReady = L"A Quarrix drive is attached but not ready: unlock it or plug it in again.";
     const std::wstring refused =
         L"A Quarrix drive is attached, but this account may not open it: start the program as an administrator.";
-    const struct {
-        bool listed;
-        PassedOverDevices passedOver;
-        std::wstring notice;  // empty: the warning stands
-    } cases[] = {{false, {0, 0}, L""},     {true, {1, 1}, L""},      {true, {2, 0}, L""},
-                 {false, {1, 0}, notReady}, {false, {2, 1}, notReady}, {false, {2, 2}, refused}};
-    for (const auto& c : cases) {
-        const wchar_t* notice = ScanNotice(c.listed, c.passedOver);
-        EXPECT_EQ(notice ? notice : L"", c.notice) << c.listed << c.passedOver.notAnswering << c.passedOver.openRefused;
-    }
+    for (const auto& [listed, passedOver, notice] :
+         {std::tuple{false, PassedOverDevices{0, 0}, std::wstring()}, {true, {1, 1}, L""}, {false, {2, 1}, notReady},
+          {false, {2, 2}, refused}})
+        EXPECT_EQ(ScanNotice(listed, passedOver) ? ScanNotice(listed, passedOver) : L"", notice) << notice;
 }
 
 TEST(DriveRulesTest, ListedModelTextSkipsOnlyModelTextsHoldingUsbstor) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "drives/DriveRules.h"
@@ -130,15 +131,12 @@ TEST(FormatRequestRulesTest, ConfirmationNamesTheDriveAndItsVolumesInLetterOrder
     EXPECT_EQ(BuildFormatConfirmation(entry, {}), head + tail);
     EXPECT_EQ(BuildFormatConfirmation(entry, {{L'F', L""}, {L'E', L"Photos"}}),
               head + L"It holds E: (Photos), F:.\n\n" + tail);
-    // Only Windows XP keeps a master boot record that leaves part of a large disk unused.
-    const std::wstring xpNote = L"Windows XP can use only the first 2.2 TB of this drive; the rest stays unused.";
-    EXPECT_EQ(BuildFormatConfirmation(entry, {{L'E', L""}}, UnusedSpaceNote(true, 4000787030016, 512)),
-              head + L"It holds E:.\n\n" + xpNote + L"\n\n" + tail);
+    EXPECT_EQ(BuildFormatConfirmation(entry, {}, UnusedSpaceNote(true, 4000787030016, 512)),
+              head + L"Windows XP can use only the first 2.2 TB of this drive; the rest stays unused.\n\n" + tail);
     EXPECT_EQ(UnusedSpaceNote(true, 20000000000000, 4096),
               L"Windows XP can use only the first 17.6 TB of this drive; the rest stays unused.");
-    EXPECT_EQ(UnusedSpaceNote(false, 4000787030016, 512), L"");
-    EXPECT_EQ(UnusedSpaceNote(true, 4000787030016, 4096), L"");
-    EXPECT_EQ(UnusedSpaceNote(true, 2199023255552, 512), L"");
+    for (const auto& [xp, length, sectorSize] : {std::tuple{false, 4000787030016, 512u}, {true, 4000787030016, 4096u}})
+        EXPECT_EQ(UnusedSpaceNote(xp, length, sectorSize), L"");
 }
 
 }  // namespace

@@ -29,11 +29,10 @@ TEST(ScriptRulesTest, ScriptForWindowsXpLeavesOutFormatLineWhateverLabelAndFileS
 }
 
 TEST(ScriptRulesTest, ConvertGptStandsBetweenCleanAndCreateForADiskThatNeedsItButNeverOnWindowsXp) {
-    EXPECT_EQ(BuildDiskpartScript("2", "exFAT", "Backup", "F", false, true),
-              "select disk 2\nclean\nconvert gpt\ncreate partition primary\nformat fs=exFAT label=Backup quick\n"
+    EXPECT_EQ(BuildDiskpartScript("2", "NTFS", "", "F", false, true),
+              "select disk 2\nclean\nconvert gpt\ncreate partition primary\nformat fs=NTFS label= quick\n"
               "assign letter=F\n");
-    EXPECT_EQ(BuildDiskpartScript("2", "exFAT", "Backup", "F", true, true),
-              "select disk 2\nclean\ncreate partition primary\nassign letter=F\n");
+    EXPECT_EQ(BuildDiskpartScript("2", "NTFS", "", "F", true, true), BuildDiskpartScript("2", "NTFS", "", "F", true));
 }
 
 TEST(ScriptRulesTest, FormatLineCarriesAPlainAsciiLabelQuotedOnlyWhenItHoldsABlankAndNoOtherLabel) {
