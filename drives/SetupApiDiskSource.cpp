@@ -148,9 +148,9 @@ std::optional<std::vector<DiskDeviceInfo>> EnumerateMakerDisks(const DiskPlatfor
 
         DiskHandle disk(platform, info.interfacePath);
         if (!disk.valid()) {
-            const bool refused = ::GetLastError() == ERROR_ACCESS_DENIED;
+            // Access denied: the account may not open disks (on Windows XP, a limited one).
+            if (::GetLastError() == ERROR_ACCESS_DENIED) ++passedOver->openRefused;
             ++passedOver->notAnswering;
-            if (refused) ++passedOver->openRefused;
             continue;
         }
         if (!QueryDisk(platform, disk.get(), info)) {
