@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/resource.h"
+#include "drives/DriveRules.h"
 #include "format/RunControl.h"
 #include "format/ScriptFile.h"
 #include "framework/Afx.h"
@@ -46,11 +47,15 @@ public:
     std::wstring m_osProductName;
     std::wstring m_tempPath;
     std::wstring m_commandLine;
+    // The chosen disk's length and logical sector size, which decide its partition table.
+    std::int64_t m_diskLength = 0;
+    std::uint32_t m_sectorSize = 512;
 
     // The tick count (GetTickCount) when diskpart last ended in a run of this window; written by
     // the worker only.
     std::optional<DWORD> m_diskpartEndedTick;
-    // The warning line's text as the window opened, shown again after a run that changed nothing.
+    // The warning as the window's template gives it, shown again once a scan lists a drive and
+    // after a run that changed nothing.
     std::wstring m_warningLine;
 
     // True from the start of a format run's worker until it has ended. Close requests are held
@@ -92,6 +97,11 @@ private:
     std::wstring SelectedDrivePath() const;
     // Selects the entry of the drive with this interface path, when it is listed.
     void SelectDrivePath(const std::wstring& interfacePath);
+    // The listed disk of the selected drive entry; nothing for the no-drives entry.
+    const DiskDeviceInfo* SelectedDisk() const;
+    // Shows the scan's notice (nothing: the warning) on the warning line, unless a run is under
+    // way, when the line is the status line.
+    void ShowScanNotice(const wchar_t* notice);
 
     // Environment and format request.
     void ProbeEnvironment();
@@ -104,8 +114,11 @@ private:
     [[nodiscard]] int WriteDiskpartScript(PinnedFolder& folder, HeldScript& script);
     void StartFormatWorker(std::wstring drivePath, PinnedFolder folder, HeldScript script);
 
-    // The interface paths of the listed drives; each drive entry's item data is its index here.
-    std::vector<std::wstring> m_listedDrivePaths;
+    // The listed disks (interface path, length, sector size); each drive entry's item data is
+    // its index here.
+    std::vector<DiskDeviceInfo> m_listedDrives;
+    // Whether the warning line shows a scan's notice in the warning's place.
+    bool m_showsScanNotice = false;
 
     // The control of the current run, or of the last one once it has ended.
     std::shared_ptr<RunControl> m_runControl;

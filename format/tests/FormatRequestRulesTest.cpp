@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "drives/DriveRules.h"
@@ -130,6 +131,12 @@ TEST(FormatRequestRulesTest, ConfirmationNamesTheDriveAndItsVolumesInLetterOrder
     EXPECT_EQ(BuildFormatConfirmation(entry, {}), head + tail);
     EXPECT_EQ(BuildFormatConfirmation(entry, {{L'F', L""}, {L'E', L"Photos"}}),
               head + L"It holds E: (Photos), F:.\n\n" + tail);
+    EXPECT_EQ(BuildFormatConfirmation(entry, {}, UnusedSpaceNote(true, 4000787030016, 512)),
+              head + L"Windows XP can use only the first 2.2 TB of this drive; the rest stays unused.\n\n" + tail);
+    EXPECT_EQ(UnusedSpaceNote(true, 20000000000000, 4096),
+              L"Windows XP can use only the first 17.6 TB of this drive; the rest stays unused.");
+    for (const auto& [xp, length, sectorSize] : {std::tuple{false, 4000787030016, 512u}, {true, 4000787030016, 4096u}})
+        EXPECT_EQ(UnusedSpaceNote(xp, length, sectorSize), L"");
 }
 
 }  // namespace

@@ -7,6 +7,8 @@ inline constexpr wchar_t kAboutWindowTitle[] = L"About Quarrix Disk Formatter v1
 inline constexpr wchar_t kNoDrivesText[] = L"No Quarrix drives found.";
 inline constexpr wchar_t kIdleWarning[] =
     L"Warning: This program will delete all your data stored on the Quarrix drive!";
+inline constexpr wchar_t kNotReadyText[] =
+    L"A Quarrix drive is attached but not ready: unlock it or plug it in again.";
 inline constexpr wchar_t kPartitioning[] = L"Partitioning drive...";
 inline constexpr wchar_t kFormatting[] = L"Formatting drive...";
 inline constexpr wchar_t kFinished[] = L"The formatting has successfully finished!";
@@ -26,4 +28,3 @@ inline constexpr wchar_t kStoppedBeforeStartText[] =
 inline constexpr wchar_t kStoppedRunText[] =
     L"The format was stopped. The drive has no usable file system until it is formatted again: press Start "
     L"Format to format it.";
-
