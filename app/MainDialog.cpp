@@ -31,6 +31,21 @@ constexpr ToolTip kToolTips[] = {{IDC_SEARCH_ICON, L"Search for Quarrix drives a
 
 constexpr wchar_t kOpenAddressYourself[] = L"Open this address in your web browser: ";
 
+// The message box that the window's thread shows now, owned by the window.
+struct OwnedBoxSearch {
+    HWND owner;
+    HWND box;
+};
+
+BOOL CALLBACK NoteOwnedBox(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<OwnedBoxSearch*>(data);
+    wchar_t className[16] = {};
+    ::GetClassNameW(window, className, 16);
+    if (::GetWindow(window, GW_OWNER) != search->owner || std::wstring(className) != L"#32770") return TRUE;
+    search->box = window;
+    return FALSE;
+}
+
 HWND FindChildWithText(HWND parent, const wchar_t* text) {
     for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
         wchar_t childText[64] = {};
@@ -161,20 +176,39 @@ void CQuarrix_Disk_FormatterDlg::ShowAboutBox() {
     about.DoModal();
 }
 
-LRESULT CQuarrix_Disk_FormatterDlg::OnFormatRunEnded(WPARAM, LPARAM explanation) {
-    // Only the worker of the run under way sends this; any other sender's LPARAM is no string of ours.
-    if (!IsFormatRunInProgress()) return 0;
-    const std::unique_ptr<std::wstring> text(reinterpret_cast<std::wstring*>(explanation));
-    m_runInProgress = false;
-    UnblockShutdown(m_hWnd);
-    ReleaseCloseRequests();
-    // Shown by the window's own thread once the run is over, the status line and button back.
-    if (text) MessageBox(*text, nullptr, MB_OK | MB_ICONERROR);
+// Anyone may post this message: it only makes the window look whether the run's control says
+// that the worker has ended. While the stop question is open, the question goes first, as No,
+// and the end is taken once it has returned.
+LRESULT CQuarrix_Disk_FormatterDlg::OnFormatRunEnded(WPARAM, LPARAM) {
+    if (!m_runInProgress || !m_runControl->HasEnded()) return 0;
+    if (m_askingToStop) {
+        // A Yes/No box ignores WM_CLOSE; its No button closes it.
+        OwnedBoxSearch search{m_hWnd, nullptr};
+        ::EnumThreadWindows(::GetCurrentThreadId(), &NoteOwnedBox, reinterpret_cast<LPARAM>(&search));
+        if (search.box) ::PostMessageW(search.box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), 0);
+        return 0;
+    }
+    TakeRunEnd();
     return 0;
 }
 
-// A shutdown or log-off would end the utility halfway and leave the drive unusable.
-LRESULT CQuarrix_Disk_FormatterDlg::OnQueryEndSession(WPARAM, LPARAM) { return m_runInProgress ? FALSE : TRUE; }
+void CQuarrix_Disk_FormatterDlg::TakeRunEnd() {
+    if (!m_runInProgress || !m_runControl->HasEnded()) return;
+    const RunEndNotice notice = m_runControl->TakeEndNotice();
+    m_runInProgress = false;
+    UnblockShutdown(m_hWnd);
+    ReleaseCloseRequests();
+    if (notice.scanDrivesAgain) ScanDrives();
+    // Shown by the window's own thread once the run is over, the status line and button back.
+    if (notice.box == RunEndNotice::Box::Error) MessageBox(notice.text, nullptr, MB_OK | MB_ICONERROR);
+    if (notice.box == RunEndNotice::Box::Information) MessageBox(notice.text, nullptr, MB_OK | MB_ICONINFORMATION);
+}
+
+// A shutdown or log-off would end a utility halfway and leave the drive unusable; once no utility
+// can run any more (a question of the run waits, a label is being set) nothing is held back.
+LRESULT CQuarrix_Disk_FormatterDlg::OnQueryEndSession(WPARAM, LPARAM) {
+    return m_runInProgress && m_runControl->CanStop() ? FALSE : TRUE;
+}
 
 // While a utility runs, Escape, Alt+F4 and the close box offer to stop it, the one way out of a
 // run that hangs; Enter never asks. Before the run has started (the confirmation, the warnings)
@@ -182,11 +216,24 @@ LRESULT CQuarrix_Disk_FormatterDlg::OnQueryEndSession(WPARAM, LPARAM) { return m
 void CQuarrix_Disk_FormatterDlg::OnHeldCloseRequest(UINT command) {
     if (command != IDCANCEL || !m_runInProgress || m_askingToStop || !m_runControl->CanStop()) return;
     const std::shared_ptr<RunControl> run = m_runControl;
-    m_askingToStop = true;
-    const int answer = MessageBox(kStopQuestion, nullptr, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2);
-    m_askingToStop = false;
+    // Before any utility has started, stopping changes nothing on the drive, and the question
+    // says so; a Yes counts only while that still holds, else the usual question follows.
+    if (!run->HasStarted()) {
+        if (AskToStop(kStopBeforeStartQuestion) != IDYES || run->StopBeforeAnythingStarted() || !run->CanStop()) {
+            TakeRunEnd();
+            return;
+        }
+    }
     // The run may have ended while the question was open; then this does nothing.
-    if (answer == IDYES) run->Stop();
+    if (AskToStop(kStopQuestion) == IDYES) run->Stop();
+    TakeRunEnd();
+}
+
+int CQuarrix_Disk_FormatterDlg::AskToStop(const wchar_t* question) {
+    m_askingToStop = true;
+    const int answer = MessageBox(question, nullptr, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2);
+    m_askingToStop = false;
+    return answer;
 }
 
 void CQuarrix_Disk_FormatterDlg::PlaceLabelsBeforeTheirControls() {

@@ -3,7 +3,6 @@
 // status line. It also holds the format job: the strings a format run works from.
 #pragma once
 
-#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,8 +15,8 @@
 #include "framework/Afx.h"
 #include "ui/ColorStaticST.h"
 
-// Posted by the format worker as its very last act, so the dialog knows the run has ended. After
-// an error end the LPARAM is the explanation to show, a heap string the dialog then owns.
+// Posted by the format worker once it has left the run's end with the run's control, so the
+// dialog looks there. It carries nothing: what the run left is read from the control only.
 inline constexpr UINT WM_APP_FORMAT_RUN_ENDED = WM_APP + 1;
 
 inline constexpr wchar_t kMainTitle[] = L"Quarrix Disk Formatter v1.34 Beta";
@@ -52,8 +51,12 @@ public:
     std::int64_t m_diskLength = 0;
     std::uint32_t m_sectorSize = 512;
 
-    // When diskpart last ended in a run of this window; written by the worker only.
-    std::optional<std::chrono::steady_clock::time_point> m_diskpartEndedAt;
+    // The tick count (GetTickCount) when diskpart last ended in a run of this window; written by
+    // the worker only.
+    std::optional<DWORD> m_diskpartEndedTick;
+    // The warning as the window's template gives it, shown again once a scan lists a drive and
+    // after a run that changed nothing.
+    std::wstring m_warningLine;
 
     // True from the start of a format run's worker until it has ended. Close requests are held
     // longer: from the press of Start Format.
@@ -61,6 +64,8 @@ public:
 
     // True when a fresh enumeration still finds the chosen drive behind the chosen disk number.
     [[nodiscard]] bool ChosenDriveStillAttached(const std::wstring& interfacePath) const;
+    // True when no drive and no saved network drive has taken the chosen letter meanwhile.
+    [[nodiscard]] bool ChosenLetterStillFree() const;
 
 protected:
     void DoDataExchange(CDataExchange* exchange) override;
@@ -112,15 +117,17 @@ private:
     // The listed disks (interface path, length, sector size); each drive entry's item data is
     // its index here.
     std::vector<DiskDeviceInfo> m_listedDrives;
-    // The warning as the window's template gives it, and whether the line shows a scan's notice
-    // in its place.
-    std::wstring m_warningLine;
+    // Whether the warning line shows a scan's notice in the warning's place.
     bool m_showsScanNotice = false;
 
     // The control of the current run, or of the last one once it has ended.
     std::shared_ptr<RunControl> m_runControl;
     bool m_runInProgress = false;
     bool m_askingToStop = false;
+    // Asks whether to stop the run; IDNO also when the run ended meanwhile and closed the question.
+    int AskToStop(const wchar_t* question);
+    // Takes the run's end once its worker has left it with the run's control: shows what it left.
+    void TakeRunEnd();
 
     void ShowAboutBox();
 

@@ -42,6 +42,12 @@ std::vector<std::wstring> MappedDriveLetters(const std::vector<std::wstring>& ne
     return mapped;
 }
 
+bool IsDriveLetterInUse(wchar_t letter, const std::vector<std::wstring>& lettersInUse) {
+    if (letter > 0x7F) return false;
+    const std::wstring entry = LetterEntry(UpperAsciiLetter(char(letter)));
+    return std::find(lettersInUse.begin(), lettersInUse.end(), entry) != lettersInUse.end();
+}
+
 std::vector<std::wstring> FreeDriveLetters(const std::string& roots) {
     const std::vector<std::wstring> used = UsedDriveLetters(roots);
     std::vector<std::wstring> free;

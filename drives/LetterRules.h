@@ -18,3 +18,6 @@ std::vector<std::wstring> FreeDriveLetters(const std::string& roots);
 // HKEY_CURRENT_USER\Network: each name that is one letter (any case) names one. Upper case, A to C
 // left out.
 std::vector<std::wstring> MappedDriveLetters(const std::vector<std::wstring>& networkKeyNames);
+
+// True when `letter` (any case) is one of the letter entries in use ("K:").
+bool IsDriveLetterInUse(wchar_t letter, const std::vector<std::wstring>& lettersInUse);

@@ -4,6 +4,8 @@
 #include "app/ShutdownBlock.h"
 #include "drives/DiskSource.h"
 #include "drives/DriveRules.h"
+#include "drives/LetterRules.h"
+#include "drives/LettersInUse.h"
 #include "format/AnsiText.h"
 #include "format/EnvironmentRules.h"
 #include "format/FormatRequestRules.h"
@@ -61,6 +63,14 @@ void CQuarrix_Disk_FormatterDlg::OnStartFormat() {
         MessageBox(kDriveListChangedMessage, nullptr, MB_OK);
         return;
     }
+    // The confirmation waits as long as the user likes: a drive plugged in meanwhile may have
+    // taken the letter, and diskpart would wipe the chosen drive and then fail to assign it.
+    if (!ChosenLetterStillFree()) {
+        script.Discard();
+        ScanDrives();
+        MessageBox(LetterTakenMessage(m_driveLetter[0]), nullptr, MB_OK);
+        return;
+    }
 
     m_commandLine = BuildDiskpartCommandLine(folder.Path(), m_diskNumber);
     StartFormatWorker(chosenPath, std::move(folder), std::move(script));
@@ -116,6 +126,10 @@ bool CQuarrix_Disk_FormatterDlg::ConfirmFormat() {
 bool CQuarrix_Disk_FormatterDlg::ChosenDriveStillAttached(const std::wstring& interfacePath) const {
     const std::optional<std::vector<DiskDeviceInfo>> present = EnumerateMakerDisks();
     return present && ChosenDriveStillPresent(*present, m_diskNumber, interfacePath, m_driveEntry);
+}
+
+bool CQuarrix_Disk_FormatterDlg::ChosenLetterStillFree() const {
+    return m_driveLetter.size() == 1 && !IsDriveLetterInUse(m_driveLetter[0], LettersInUse());
 }
 
 void CQuarrix_Disk_FormatterDlg::StartFormatWorker(std::wstring drivePath, PinnedFolder folder, HeldScript script) {

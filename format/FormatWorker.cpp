@@ -1,6 +1,5 @@
 #include "format/FormatWorker.h"
 
-#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -12,6 +11,7 @@
 #include "format/EnvironmentRules.h"
 #include "format/OutputRules.h"
 #include "format/RunExplanation.h"
+#include "format/RunQuestions.h"
 #include "format/ScriptRules.h"
 #include "format/SystemMessage.h"
 
@@ -24,15 +24,37 @@ void RestoreControls(CQuarrix_Disk_FormatterDlg& dialog) {
 }
 
 // The explanation of the error end goes back to the dialog, which shows it once the run is over.
-using ErrorExplanation = std::optional<std::wstring>;
-
-ErrorExplanation ErrorEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder, RunControl& control,
-                          const RunOutcome& outcome) {
+RunEndNotice ErrorEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder, RunControl& control,
+                      const RunOutcome& outcome) {
     control.Finish();
     dialog.m_warningText.SetWindowText(kStatusError);
     DeleteScriptFiles(folder);
     RestoreControls(dialog);
-    return ExplainFailedRun(outcome);
+    return {RunEndNotice::Box::Error, ExplainFailedRun(outcome)};
+}
+
+// Stopped before any utility started: the drive is as it was, so the window is too, with the
+// warning line back, and the user is told so, as information.
+RunEndNotice StoppedBeforeStartEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder,
+                                   RunControl& control) {
+    control.Finish();
+    dialog.m_warningText.SetRole(TextRole::WarningLine);
+    dialog.m_warningText.SetWindowText(dialog.m_warningLine);
+    DeleteScriptFiles(folder);
+    RestoreControls(dialog);
+    return {RunEndNotice::Box::Information, kStoppedBeforeStartMessage};
+}
+
+// The letter the script assigns was taken by another drive: nothing ran, and the window lists
+// the letters again.
+RunEndNotice LetterTakenEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder, RunControl& control,
+                            HeldScript& script) {
+    script.Discard();
+    RunOutcome taken{RunEnding::LetterTaken};
+    taken.driveLetter = dialog.m_driveLetter.empty() ? L'?' : dialog.m_driveLetter[0];
+    RunEndNotice notice = ErrorEnd(dialog, folder, control, taken);
+    notice.scanDrivesAgain = true;
+    return notice;
 }
 
 // How a utility run ended: `ending` when it ran, else why it could not be started.
@@ -42,8 +64,8 @@ RunOutcome OutcomeOf(const CapturedOutput& run, RunEnding ending) {
     return {ending, std::uint32_t(run.exitCode), run.text};
 }
 
-ErrorExplanation NormalEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder, RunControl& control,
-                           bool windowsXp) {
+RunEndNotice NormalEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder, RunControl& control,
+                       bool windowsXp) {
     // Nothing is left to stop, so the window asks nothing while the question waits.
     control.Finish();
     RestoreControls(dialog);
@@ -51,7 +73,7 @@ ErrorExplanation NormalEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolde
     if (windowsXp && AfxMessageBox(BuildOpenDriveQuestion(dialog.m_driveLetter), MB_YESNO, 0) == IDYES) {
         ShellOpen(DriveRootPath(dialog.m_driveLetter));
     }
-    return std::nullopt;
+    return {};
 }
 
 // Before format.com formats the new letter or the new volume is labelled, the letter must be the
@@ -63,8 +85,8 @@ bool LetterBelongsToTheDisk(const CQuarrix_Disk_FormatterDlg& dialog) {
 }
 
 // The new letter leads to another disk than the one just partitioned, which is left as it is.
-RunOutcome LetterElsewhere(const CQuarrix_Disk_FormatterDlg& dialog) {
-    RunOutcome elsewhere{RunEnding::NewLetterElsewhere};
+RunOutcome LetterElsewhere(const CQuarrix_Disk_FormatterDlg& dialog, RunEnding ending) {
+    RunOutcome elsewhere{ending};
     elsewhere.driveLetter = dialog.m_driveLetter.empty() ? L'?' : dialog.m_driveLetter[0];
     return elsewhere;
 }
@@ -80,27 +102,31 @@ std::optional<CapturedOutput> RunUnlessStopped(RunControl& control, const std::w
 }
 
 // Diskpart may fail when it starts too soon after its previous run by this window. A stop ends
-// the pause at once: nothing is left to wait for.
+// the pause at once: nothing is left to wait for. The tick count is used because the system
+// clock may be set back or forth meanwhile, and the steady clock of some builds follows it.
 void WaitOutDiskpartPause(const CQuarrix_Disk_FormatterDlg& dialog, const RunControl& control) {
-    if (!dialog.m_diskpartEndedAt) return;
-    const auto resume = *dialog.m_diskpartEndedAt + std::chrono::milliseconds(DiskUtilityPauseMs());
-    const auto now = std::chrono::steady_clock::now();
-    if (resume > now)
-        control.PauseUnlessStopped(DWORD(std::chrono::ceil<std::chrono::milliseconds>(resume - now).count()));
+    if (!dialog.m_diskpartEndedTick) return;
+    const DWORD remaining = RemainingPauseMs(*dialog.m_diskpartEndedTick, ::GetTickCount(), DiskUtilityPauseMs());
+    if (remaining > 0) control.PauseUnlessStopped(remaining);
 }
 
-// Diskpart once the pause is over; nothing when the run was stopped. Its end counts for the next
-// pause even when the run was stopped while it ran.
+// Diskpart, once the pause is over; nothing when the run was stopped. Its end counts for the
+// next pause even when the run was stopped while it ran.
 std::optional<CapturedOutput> RunDiskpart(CQuarrix_Disk_FormatterDlg& dialog, RunControl& control,
                                           const std::wstring& utilities) {
-    WaitOutDiskpartPause(dialog, control);
     const bool stoppedBefore = control.IsStopped();
     std::optional<CapturedOutput> run = RunUnlessStopped(control, utilities + L"diskpart.exe", dialog.m_commandLine);
-    if (!stoppedBefore && (!run || run->started)) dialog.m_diskpartEndedAt = std::chrono::steady_clock::now();
+    if (!stoppedBefore && (!run || run->started)) dialog.m_diskpartEndedTick = ::GetTickCount();
     return run;
 }
 
-ErrorExplanation RunFormat(FormatThreadParam& record) {
+// A stopped run: before any utility started the drive is untouched, else it is left half done.
+RunEndNotice StoppedEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder, RunControl& control) {
+    if (!control.HasStarted()) return StoppedBeforeStartEnd(dialog, folder, control);
+    return ErrorEnd(dialog, folder, control, RunOutcome{RunEnding::Stopped});
+}
+
+RunEndNotice RunFormat(FormatThreadParam& record) {
     CQuarrix_Disk_FormatterDlg& dialog = *record.dialog;
     const bool windowsXp = IsWindowsXp(dialog.m_osProductName);
 
@@ -115,6 +141,10 @@ ErrorExplanation RunFormat(FormatThreadParam& record) {
     RunControl& control = *record.control;
     if (utilities.empty()) return ErrorEnd(dialog, record.folder, control, RunOutcome{RunEnding::UtilityNotFound});
 
+    WaitOutDiskpartPause(dialog, control);
+    // The request checked the letter before the pause; a drive plugged in since may have taken it.
+    if (!control.IsStopped() && !dialog.ChosenLetterStillFree())
+        return LetterTakenEnd(dialog, record.folder, control, record.script);
     std::optional<CapturedOutput> partitioning = RunDiskpart(dialog, control, utilities);
     // The first run on a USB drive sometimes fails in a way the next run does not: it runs once
     // more after the pause, if the chosen drive is still the disk behind its number right then.
@@ -126,7 +156,7 @@ ErrorExplanation RunFormat(FormatThreadParam& record) {
     }
     // The utility's last run has ended: the script is let go, for the clean-up to delete.
     record.script.Release();
-    if (!partitioning) return ErrorEnd(dialog, record.folder, control, RunOutcome{RunEnding::Stopped});
+    if (!partitioning) return StoppedEnd(dialog, record.folder, control);
     if (driveListChanged)
         return ErrorEnd(dialog, record.folder, control, OutcomeOf(*partitioning, RunEnding::DriveListChanged));
     if (ClassifyDiskpartOutput(partitioning->started, partitioning->exitCode, partitioning->text) ==
@@ -137,10 +167,11 @@ ErrorExplanation RunFormat(FormatThreadParam& record) {
         // The partitioning only made the volume: format.com formats it before anything is called done.
         const std::wstring formatCommand = BuildXpFormatCommand(dialog.m_driveLetter, dialog.m_volumeLabel);
         dialog.m_warningText.SetWindowText(kStatusFormatting);
-        if (!LetterBelongsToTheDisk(dialog)) return ErrorEnd(dialog, record.folder, control, LetterElsewhere(dialog));
+        if (!LetterBelongsToTheDisk(dialog))
+            return ErrorEnd(dialog, record.folder, control, LetterElsewhere(dialog, RunEnding::NewLetterElsewhere));
         const std::optional<CapturedOutput> formatting =
             RunUnlessStopped(control, utilities + L"format.com", formatCommand);
-        if (!formatting) return ErrorEnd(dialog, record.folder, control, RunOutcome{RunEnding::Stopped});
+        if (!formatting) return StoppedEnd(dialog, record.folder, control);
         // format.com tells its outcome by its exit code alone; its size lines differ between versions.
         if (!formatting->started || formatting->exitCode != 0)
             return ErrorEnd(dialog, record.folder, control, OutcomeOf(*formatting, RunEnding::XpFormatFailed));
@@ -149,7 +180,8 @@ ErrorExplanation RunFormat(FormatThreadParam& record) {
         // The script left the label out: it is set here, exactly as typed, on the new volume. No
         // utility runs any more, so nothing is left to stop.
         control.Finish();
-        if (!LetterBelongsToTheDisk(dialog)) return ErrorEnd(dialog, record.folder, control, LetterElsewhere(dialog));
+        if (!LetterBelongsToTheDisk(dialog))
+            return ErrorEnd(dialog, record.folder, control, LetterElsewhere(dialog, RunEnding::LabelLetterElsewhere));
         const DWORD error = SetNewVolumeLabel(dialog.m_driveLetter[0], dialog.m_volumeLabel);
         if (error != ERROR_SUCCESS)
             return ErrorEnd(dialog, record.folder, control,
@@ -164,16 +196,16 @@ ErrorExplanation RunFormat(FormatThreadParam& record) {
 
 UINT FormatThreadProc(LPVOID parameter) {
     std::unique_ptr<FormatThreadParam> record(static_cast<FormatThreadParam*>(parameter));
-    CQuarrix_Disk_FormatterDlg& dialog = *record->dialog;
-    const ErrorExplanation explanation = RunFormat(*record);
+    const HWND window = record->dialog->GetSafeHwnd();
+    const std::shared_ptr<RunControl> control = record->control;
+    RunEndNotice notice = RunFormat(*record);
     record.reset();
-    // The last use of the dialog: after this message it may close. The explanation of an error
-    // end travels with it, for the dialog to show on its own thread; the worker does not wait.
-    // A full message queue cannot keep the end from arriving: a sent message does not wait in it.
-    auto* text = explanation ? new std::wstring(*explanation) : nullptr;
-    const LPARAM textParameter = reinterpret_cast<LPARAM>(text);
-    if (!dialog.PostMessage(WM_APP_FORMAT_RUN_ENDED, 0, textParameter) &&
-        !::SendNotifyMessageW(dialog.GetSafeHwnd(), WM_APP_FORMAT_RUN_ENDED, 0, textParameter))
-        delete text;
-    return explanation ? 1 : 0;
+    const UINT result = notice.box == RunEndNotice::Box::Error ? 1 : 0;
+    // The last use of the dialog: once the end is left with the control, the window may take it
+    // and close. The message only tells the window to look there; the worker does not wait. A
+    // full message queue cannot keep it from arriving: a sent message does not wait in it.
+    control->End(std::move(notice));
+    if (!::PostMessageW(window, WM_APP_FORMAT_RUN_ENDED, 0, 0))
+        ::SendNotifyMessageW(window, WM_APP_FORMAT_RUN_ENDED, 0, 0);
+    return result;
 }

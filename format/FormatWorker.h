@@ -25,7 +25,6 @@ struct FormatThreadParam {
 };
 
 // Runs the partitioning utility (and on Windows XP format.com), reports the outcome in the
-// status line, restores the controls and removes the scripts. Returns 0 after a normal end,
-// 1 after an error end, which a stopped run always takes, and whose explanation goes to the
-// dialog with the end of the run.
+// status line, restores the controls and removes the scripts. Returns 1 after an error end, else
+// 0; what the window is to show of the end is left with the run's control.
 UINT FormatThreadProc(LPVOID parameter);

@@ -23,6 +23,11 @@ bool IsDiskpartFailureWorthRunningAgain(unsigned long exitCode) {
     return exitCode == 0x80070005 || exitCode == 0x80070015;
 }
 
+std::uint32_t RemainingPauseMs(std::uint32_t endedTick, std::uint32_t nowTick, std::uint32_t pauseMs) {
+    const std::uint32_t elapsed = nowTick - endedTick;
+    return elapsed >= pauseMs ? 0 : pauseMs - elapsed;
+}
+
 std::wstring ScriptCleanupPattern(const std::wstring& tempPath) { return tempPath + L"diskpart*.*"; }
 
 bool IsScriptFileName(const std::wstring& fileName) {

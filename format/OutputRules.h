@@ -2,6 +2,7 @@
 // Pure rules: no Windows header.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 enum class DiskpartVerdict { Finished, Error };
@@ -15,6 +16,11 @@ DiskpartVerdict ClassifyDiskpartOutput(bool started, unsigned long exitCode, con
 // True for the exit codes with which the first run of a script on a USB drive sometimes fails
 // and a second run succeeds: access denied (0x80070005) and the device not ready (0x80070015).
 bool IsDiskpartFailureWorthRunningAgain(unsigned long exitCode);
+
+// How many of `pauseMs` milliseconds are left to wait at the tick count `nowTick` when diskpart
+// ended at `endedTick` (both from GetTickCount, which the system clock does not move). The count
+// wraps after 49.7 days; the unsigned difference still gives the time in between.
+std::uint32_t RemainingPauseMs(std::uint32_t endedTick, std::uint32_t nowTick, std::uint32_t pauseMs);
 
 // temp path + "diskpart*.*": where the clean-up at the end of a run looks for scripts.
 std::wstring ScriptCleanupPattern(const std::wstring& tempPath);

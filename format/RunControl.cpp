@@ -1,5 +1,7 @@
 #include "format/RunControl.h"
 
+#include <utility>
+
 class RunControl::Lock {
 public:
     explicit Lock(CRITICAL_SECTION& section) : m_section(section) { ::EnterCriticalSection(&m_section); }
@@ -19,6 +21,10 @@ RunControl::~RunControl() { ::DeleteCriticalSection(&m_section); }
 
 bool RunControl::Stop() {
     Lock lock(m_section);
+    return StopHoldingTheLock();
+}
+
+bool RunControl::StopHoldingTheLock() {
     if (m_finished) return false;
     m_stopped = true;
     if (m_stoppedEvent) ::SetEvent(m_stoppedEvent.get());
@@ -31,6 +37,11 @@ bool RunControl::Stop() {
     return true;
 }
 
+bool RunControl::StopBeforeAnythingStarted() {
+    Lock lock(m_section);
+    return !m_started && StopHoldingTheLock();
+}
+
 bool RunControl::CanStop() const {
     Lock lock(m_section);
     return !m_finished;
@@ -41,11 +52,30 @@ bool RunControl::IsStopped() const {
     return m_stopped;
 }
 
+bool RunControl::HasStarted() const {
+    Lock lock(m_section);
+    return m_started;
+}
+
+bool RunControl::HasEnded() const {
+    Lock lock(m_section);
+    return m_ended;
+}
+
+RunEndNotice RunControl::TakeEndNotice() {
+    Lock lock(m_section);
+    if (!m_ended) return {};
+    RunEndNotice notice = std::move(m_endNotice);
+    m_endNotice = {};
+    return notice;
+}
+
 bool RunControl::Adopt(HANDLE job, HANDLE process) {
     Lock lock(m_section);
     if (m_stopped) return false;
     m_job = job;
     m_process = process;
+    m_started = true;
     return true;
 }
 
@@ -58,6 +88,13 @@ void RunControl::Disown() {
 void RunControl::Finish() {
     Lock lock(m_section);
     m_finished = true;
+}
+
+void RunControl::End(RunEndNotice notice) {
+    Lock lock(m_section);
+    m_finished = true;
+    m_ended = true;
+    m_endNotice = std::move(notice);
 }
 
 void RunControl::PauseUnlessStopped(DWORD milliseconds) const {

@@ -100,6 +100,13 @@ std::wstring FirstParagraph(const RunOutcome& outcome) {
         case RunEnding::NewLetterElsewhere:
             return std::wstring(L"The new volume did not appear under the letter ") + outcome.driveLetter +
                    L": on the chosen drive, so it was not formatted. Press Start Format again.";
+        case RunEnding::LabelLetterElsewhere:
+            return std::wstring(L"The drive was formatted, but the new volume did not appear under the letter ") +
+                   outcome.driveLetter +
+                   L": on the chosen drive, so its label was not set. When the drive appears, set its label in "
+                   L"Explorer: right-click the drive and choose Rename.";
+        case RunEnding::LetterTaken:
+            return LetterTakenMessage(outcome.driveLetter);
         case RunEnding::DriveListChanged:
             return L"The drive was not formatted again because the list of drives has changed. Check the drive, "
                    L"then press Start Format again.";
@@ -133,6 +140,12 @@ std::wstring ExplainFailedRun(const RunOutcome& outcome) {
     if ((ran || hasSystemError) && outcome.code != 0)
         text += L"\n\nError code: " + ErrorCodeText(outcome.code);
     return text + L"\n\nPress Ctrl+C to copy this message.";
+}
+
+std::wstring LetterTakenMessage(wchar_t driveLetter) {
+    return std::wstring(L"The drive letter ") + driveLetter +
+           L": was taken while you were deciding.\n\nNothing has been formatted. Choose another letter, then press "
+           L"Start Format again.";
 }
 
 std::wstring WithSystemMessage(const std::wstring& lead, std::uint32_t code, const std::wstring& systemMessage) {

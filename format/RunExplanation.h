@@ -11,7 +11,9 @@ enum class RunEnding {
     UtilityNotStarted,   // a utility could not be started; `code` is the system's error number
     UtilityNotFound,     // the system folder that holds the utilities is not known
     XpFormatFailed,      // Windows XP: format.com ran and failed
-    NewLetterElsewhere,  // before format.com or the label: the new letter is not on the chosen disk
+    NewLetterElsewhere,  // Windows XP, before format.com: the new letter is not on the chosen disk
+    LabelLetterElsewhere,  // formatted, but before the label the new letter is not on the chosen disk
+    LetterTaken,         // before diskpart: another drive has taken the chosen letter
     DriveListChanged,    // diskpart failed, and before it ran again the chosen drive was gone
     Stopped,             // the user stopped the run while a utility ran
     LabelNotSet,         // formatted, but the system did not set the label; `code` is its error
@@ -22,12 +24,15 @@ struct RunOutcome {
     std::uint32_t code = 0;         // the utility's exit code, or the system's error number
     std::wstring output{};          // what the utility printed
     std::wstring systemMessage{};   // the system's words for `code` when nothing was started or labelled
-    wchar_t driveLetter = L'?';     // the new volume's letter, for NewLetterElsewhere
+    wchar_t driveLetter = L'?';     // the chosen letter, for the endings about it
 };
 
 // The text of the box shown after the run: a first paragraph that names the cause and the next
 // step, the utility's last lines, its code, and how to copy the text.
 std::wstring ExplainFailedRun(const RunOutcome& outcome);
+
+// Told when the chosen letter was taken by another drive before anything ran.
+std::wstring LetterTakenMessage(wchar_t driveLetter);
 
 // `lead` followed by the system's message (its trailing line break trimmed), or by the code
 // when the system has no message for it.

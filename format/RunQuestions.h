@@ -26,6 +26,15 @@ inline constexpr wchar_t kStopQuestion[] =
     L"Stopping now leaves the drive without a usable file system until it is formatted again.\n\n"
     L"Stop formatting?";
 
+// Asked instead while no utility of the run has started yet.
+inline constexpr wchar_t kStopBeforeStartQuestion[] =
+    L"Formatting has not started yet, and nothing on the drive has changed.\n\n"
+    L"Stop it?";
+
+// Told, as information, after a run that was stopped before any utility started.
+inline constexpr wchar_t kStoppedBeforeStartMessage[] =
+    L"The format was stopped before it started. Nothing on the drive has changed.";
+
 // The first paragraph of what the user is told after a run that was stopped.
 inline constexpr wchar_t kStoppedRunExplanation[] =
     L"The format was stopped. The drive has no usable file system until it is formatted again: "

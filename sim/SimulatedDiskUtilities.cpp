@@ -6,8 +6,8 @@
 
 std::wstring DiskUtilityFolder() { return RunningProgramFolder(); }
 
-// Long enough to show the pause, short enough for the tests.
-unsigned DiskUtilityPauseMs() { return 1000; }
+// Long enough to show the pause and to stop a run during it, short enough for the tests.
+unsigned DiskUtilityPauseMs() { return 3000; }
 
 DWORD SetNewVolumeLabel(wchar_t letter, const std::wstring& label) {
     const std::wstring path = EnsureVirtualDisksFile();

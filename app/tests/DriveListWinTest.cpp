@@ -117,12 +117,7 @@ TEST(DriveList, ARescanKeepsTheFileSystemAndTheLetterWhileItIsFree) {
     // (an elevated program sees no root for it): the letter falls back to the first free one.
     ScopedDriveLetter taken(letters[2][0]);
     ASSERT_TRUE(taken.Exists());
-    const std::wstring networkDrive = std::wstring(L"Network\\") + wchar_t(::towlower(letters[0][0]));
-    struct SavedNetworkDrive {
-        std::wstring key;
-        ~SavedNetworkDrive() { ::RegDeleteKeyW(HKEY_CURRENT_USER, key.c_str()); }
-    } saved{networkDrive};
-    ScopedRegistryValue remotePath(HKEY_CURRENT_USER, networkDrive, L"RemotePath", L"\\\\server\\share");
+    const ScopedSavedNetworkDrive networkDrive(letters[0][0]);
     program.SendDeviceChange();
     Entries free = letters;
     free.erase(free.begin() + 2);

@@ -14,6 +14,7 @@
 
 #include "app/tests/support/FormatSteps.h"
 #include "format/FormatRequestRules.h"
+#include "format/RunExplanation.h"
 #include "sim/WinText.h"
 
 namespace {
@@ -121,7 +122,7 @@ TEST_P(JobTest, WritesTheScriptRunsDiskpartOnItAndCleansUp) {
     ASSERT_TRUE(Choose(program, c.choice)) << "a letter may be in use under this Wine prefix";
 
     StartFormatPress press(program);
-    ASSERT_TRUE(Confirm(program, true, L"", c.spaceNote));
+    ASSERT_TRUE(Confirm(program, true, {}, c.spaceNote));
     if (c.warns) {
         HWND box = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
         ASSERT_NE(box, nullptr) << "no warning";
@@ -172,10 +173,11 @@ TEST_P(JobTest, WritesTheScriptRunsDiskpartOnItAndCleansUp) {
 // Requests that write or start nothing.
 
 // The confirmation a request passes before it is refused: answered with OK, or with Enter, which
-// cancels; `volumes` as the box lists them.
+// cancels; `volumes`: what the disk holds.
 struct Confirmation {
     bool format;
-    std::wstring volumes;
+    std::vector<DiskVolume> volumes;
+    wchar_t takenMeanwhile = 0;  // the letter a saved network drive takes while the question waits
 };
 
 // Presses Start Format: the request ends after the box with `text` (empty: without a box), with
@@ -191,7 +193,10 @@ void ExpectRefusal(RunningProgram& program, const TestEnvironment& environment, 
     ASSERT_EQ(::SendMessageW(bar, PBM_GETPOS, 0, 0), 40);
 
     StartFormatPress press(program);
+    std::optional<ScopedSavedNetworkDrive> taken;
     if (confirmation) {
+        if (confirmation->takenMeanwhile && FindMessageBox(program.ThreadId(), kBoxTimeoutMs))
+            taken.emplace(confirmation->takenMeanwhile);
         ASSERT_TRUE(Confirm(program, confirmation->format, confirmation->volumes));
     }
     if (!text.empty()) {
@@ -208,6 +213,10 @@ void ExpectRefusal(RunningProgram& program, const TestEnvironment& environment, 
     EXPECT_EQ(WindowState(program), NoRunShown(kIdleWarning, RGB(255, 0, 0)));
     EXPECT_EQ(environment.TempFiles(), tempFilesBefore);
     EXPECT_EQ(SerializeVirtualDisks(environment.ReadDisks()), disksBefore);
+    // The lists were scanned again: the taken letter is no longer offered.
+    if (taken) {
+        EXPECT_EQ(program.SelectedLetter().find(confirmation->takenMeanwhile), std::wstring::npos);
+    }
     // Closing works again.
     PressButton(program.Window(), IDCANCEL);
     EXPECT_TRUE(program.Runner().WaitForEnd(5000));
@@ -220,7 +229,7 @@ TEST(FormatRequestTest, MissingTemporaryFolderIsReportedAndNotCreated) {
     ScopedEnvironmentVariable tmp(L"TMP", missing), temp(L"TEMP", missing);
     RunningProgram program;
     ASSERT_EQ(program.Dialog().m_tempPath, missing);
-    ExpectRefusal(program, environment, kScriptNotCreated, {}, Confirmation{true, L""});
+    ExpectRefusal(program, environment, kScriptNotCreated, {}, Confirmation{true, {}});
     EXPECT_FALSE(FileExists(missing));
 }
 
@@ -234,7 +243,7 @@ TEST(FormatRequestTest, OlderScriptHeldOpenByAReaderThatSharesNoWritingIsReporte
             &::CloseHandle);
         ASSERT_NE(reader.get(), INVALID_HANDLE_VALUE);
         RunningProgram program;
-        ExpectRefusal(program, environment, kScriptNotCreated, {L"diskpart2"}, Confirmation{true, L""});
+        ExpectRefusal(program, environment, kScriptNotCreated, {L"diskpart2"}, Confirmation{true, {}});
     }
     EXPECT_EQ(ReadFileBytes(scriptPath), "select disk 2\r\nclean\r\n");
 }
@@ -336,7 +345,11 @@ INSTANTIATE_TEST_SUITE_P(
                     [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"exFAT", L"Backup:1"})); }},
         // Press Start Format and Enter: Cancel, the question's default, keeps the drive.
         RefusalCase{"EnterOnTheConfirmationCancels", L"", [](RunningProgram&) {}, false, 0, kWindows7,
-                    Confirmation{false, L"G: (Photos)"}},
+                    Confirmation{false, {{L'G', L"Photos"}}}},
+        // Nothing may be wiped when diskpart could not assign the letter afterwards.
+        RefusalCase{"LetterTakenWhileTheConfirmationWaits", LetterTakenMessage(L'K'),
+                    [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, L"K:"})); }, false, 0, kWindows7,
+                    Confirmation{true, {{L'G', L"Photos"}}, L'K'}},
         RefusalCase{"NoDriveOnlyResetsTheProgress", L"",
                     [](RunningProgram& p) {
                         ASSERT_EQ(p.Drives(), std::vector<std::wstring>{kNoDrivesText});

@@ -90,7 +90,8 @@ TEST_F(MainDialogTest, EveryControlStandsInWindowOrderWithItsIdClassTextAndStyle
     }
 }
 
-TEST_F(MainDialogTest, TheIconsAndTheWebTextHaveToolTips) {
+// The mouse resting on each icon and on the web-site text shows its tip.
+TEST_F(MainDialogTest, HoveringTheIconsAndTheWebTextShowsTheirTips) {
     RunningProgram program;
     HWND tips = nullptr;
     while ((tips = ::FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr)) &&
@@ -100,10 +101,15 @@ TEST_F(MainDialogTest, TheIconsAndTheWebTextHaveToolTips) {
     for (const auto& [id, text] : {std::pair{IDC_SEARCH_ICON, L"Search for Quarrix drives again"},
                                    std::pair{IDC_LOGO_ICON, L"About Quarrix Disk Formatter"},
                                    std::pair{IDC_WEB_LINK, L"http://www.quarrix.example/"}}) {
+        RECT control{};
+        ::GetWindowRect(program.Item(id), &control);
+        ::SetCursorPos((control.left + control.right) / 2, (control.top + control.bottom) / 2);
         wchar_t shown[128] = {};
-        TOOLINFOW tool{sizeof(tool), 0, program.Window(), reinterpret_cast<UINT_PTR>(program.Item(id)), {}, nullptr,
-                       shown, 0, nullptr};
-        ::SendMessageW(tips, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
+        TOOLINFOW tool{sizeof(tool), 0, nullptr, 0, {}, nullptr, shown, 0, nullptr};
+        EXPECT_TRUE(WaitUntil([&] {
+            return ::IsWindowVisible(tips) && ::SendMessageW(tips, TTM_GETCURRENTTOOLW, 0, LPARAM(&tool)) &&
+                   tool.uId == UINT_PTR(program.Item(id));
+        }, 5000)) << "no tip shows for " << id;
         EXPECT_STREQ(shown, text) << id;
     }
 }

@@ -60,4 +60,9 @@ TEST(LetterRulesTest, SavedNetworkDrivesAreTheKeysNamedByOneLetter) {
     EXPECT_EQ(MappedDriveLetters({L"k", L"Z", L"C", L"KK", L"", L"1", L"\x00C4", L"printers"}), Entries("KZ"));
 }
 
+TEST(LetterRulesTest, ALetterIsInUseInEitherCase) {
+    for (wchar_t letter : {L'K', L'k', L'E'}) EXPECT_TRUE(IsDriveLetterInUse(letter, Entries("EK"))) << letter;
+    for (wchar_t letter : {L'F', L'\x212A' /* Kelvin sign */}) EXPECT_FALSE(IsDriveLetterInUse(letter, Entries("EK")));
+}
+
 }  // namespace

@@ -46,10 +46,15 @@ TEST(OutputRulesTest, DiskpartRunFinishesOnExitCodeZeroWithoutAFailureWord) {
             << std::hex << c.exitCode << " " << testing::PrintToString(std::wstring(c.output));
 }
 
-TEST(OutputRulesTest, OnlyAccessDeniedAndNotReadyAreWorthRunningAgain) {
-    for (unsigned long code : {0x80070005ul, 0x80070015ul}) EXPECT_TRUE(IsDiskpartFailureWorthRunningAgain(code));
-    for (unsigned long code : {0ul, 5ul, 0x80042412ul, 0x80070013ul})
-        EXPECT_FALSE(IsDiskpartFailureWorthRunningAgain(code));
+TEST(OutputRulesTest, PauseLeftCountsTheTicksSinceDiskpartEndedAcrossTheWrap) {
+    const struct {
+        std::uint32_t ended, now, left;
+    } cases[] = {
+        {1000, 1000, 15000}, {1000, 6000, 10000}, {1000, 16000, 0}, {1000, 4000000000u, 0},
+        {0xFFFFF000u, 0x00000800u, 15000 - 0x1800},  // the count wrapped after 49.7 days
+        {0xFFFFF000u, 0x00010000u, 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(RemainingPauseMs(c.ended, c.now, 15000), c.left) << c.ended << " " << c.now;
 }
 
 TEST(OutputRulesTest, CleanupTakesOnlyScriptNamesDiskpartAndDigitsInAnyCase) {

@@ -14,6 +14,7 @@
 #include "app/tests/support/RunningProgram.h"
 #include "app/tests/support/TestEnvironment.h"
 #include "app/tests/support/WindowTexts.h"
+#include "format/RunQuestions.h"
 
 inline constexpr DWORD kBoxTimeoutMs = 10000;
 inline constexpr DWORD kRunTimeoutMs = 60000;
@@ -154,14 +155,14 @@ inline void PressEnterInBox(HWND box) {
 }
 
 // Answers the question before a drive is wiped, once it is checked: it names the selected drive
-// and `volumes` as the box lists them (empty: none), and the paragraph `spaceNote` (empty: none).
-// `format`: OK; otherwise Enter, which Cancel, the default button, takes.
+// and the `volumes` the disk holds, and the paragraph `spaceNote` (empty: none). `format`: OK;
+// otherwise Enter, which Cancel, the default button, takes.
 inline testing::AssertionResult Confirm(RunningProgram& program, bool format = true,
-                                        const std::wstring& volumes = std::wstring(),
+                                        const std::vector<DiskVolume>& volumes = {},
                                         const std::wstring& spaceNote = std::wstring()) {
     HWND box = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
     if (!box) return testing::AssertionFailure() << "no confirmation; the window shows " << WindowState(program);
-    ExpectBoxOf(program, box, ConfirmationText(program.SelectedDrive(), volumes, spaceNote), {IDOK, IDCANCEL},
+    ExpectBoxOf(program, box, BuildFormatConfirmation(program.SelectedDrive(), volumes, spaceNote), {IDOK, IDCANCEL},
                 ::LoadIconW(nullptr, IDI_WARNING));
     if (format) {
         PressButton(box, IDOK);
@@ -174,7 +175,7 @@ inline testing::AssertionResult Confirm(RunningProgram& program, bool format = t
 
 // Presses Start Format and formats; the request must pass without another box (the run may be
 // over already).
-inline testing::AssertionResult StartRun(RunningProgram& program, const std::wstring& volumes = std::wstring()) {
+inline testing::AssertionResult StartRun(RunningProgram& program, const std::vector<DiskVolume>& volumes = {}) {
     StartFormatPress press(program);
     const testing::AssertionResult confirmed = Confirm(program, true, volumes);
     if (!confirmed) return confirmed;

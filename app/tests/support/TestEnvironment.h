@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cwctype>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +25,23 @@ private:
     std::wstring path_;
     std::wstring name_;
     std::optional<std::wstring> previous_;
+};
+
+// A saved network drive of the user under this letter, removed again at the end: an elevated
+// program sees no drive root for it.
+class ScopedSavedNetworkDrive {
+public:
+    explicit ScopedSavedNetworkDrive(wchar_t letter) : key_(std::wstring(L"Network\\") + wchar_t(::towlower(letter))) {
+        remotePath_.emplace(HKEY_CURRENT_USER, key_, L"RemotePath", L"\\\\server\\share");
+    }
+    ~ScopedSavedNetworkDrive() {
+        remotePath_.reset();
+        ::RegDeleteKeyW(HKEY_CURRENT_USER, key_.c_str());
+    }
+
+private:
+    std::wstring key_;
+    std::optional<ScopedRegistryValue> remotePath_;
 };
 
 // Sets an environment variable of this process and restores it.

@@ -2,8 +2,6 @@
 // window with what the user must see, not with the program's own constants.
 #pragma once
 
-#include <string>
-
 inline constexpr wchar_t kMainWindowTitle[] = L"Quarrix Disk Formatter v1.34 Beta";
 inline constexpr wchar_t kAboutWindowTitle[] = L"About Quarrix Disk Formatter v1.34 Beta";
 inline constexpr wchar_t kNoDrivesText[] = L"No Quarrix drives found.";
@@ -23,15 +21,10 @@ inline constexpr wchar_t kWindowsXp[] = L"Microsoft Windows XP";
 inline constexpr wchar_t kStopQuestionText[] =
     L"A drive is being formatted.\n\nStopping now leaves the drive without a usable file system until it is "
     L"formatted again.\n\nStop formatting?";
+inline constexpr wchar_t kStopBeforeStartText[] =
+    L"Formatting has not started yet, and nothing on the drive has changed.\n\nStop it?";
+inline constexpr wchar_t kStoppedBeforeStartText[] =
+    L"The format was stopped before it started. Nothing on the drive has changed.";
 inline constexpr wchar_t kStoppedRunText[] =
     L"The format was stopped. The drive has no usable file system until it is formatted again: press Start "
     L"Format to format it.";
-
-// The question before a drive is wiped: `volumes` as the box lists them ("E: (Photos), F:"),
-// empty when the disk holds none; `spaceNote` the paragraph on the space Windows XP leaves unused.
-inline std::wstring ConfirmationText(const std::wstring& driveEntry, const std::wstring& volumes,
-                                     const std::wstring& spaceNote = L"") {
-    return L"All data on the drive \"" + driveEntry + L"\" will be deleted.\n\n" +
-           (volumes.empty() ? L"" : L"It holds " + volumes + L".\n\n") +
-           (spaceNote.empty() ? L"" : spaceNote + L"\n\n") + L"Press OK to format it, or Cancel to keep it.";
-}
