@@ -1,5 +1,6 @@
 #include "app/MainDialog.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "app/AboutDialog.h"
@@ -10,34 +11,57 @@
 
 namespace {
 
-// A screen reader names a control without text of its own by the static text just before it in
-// the window order.
-struct LabelledControl {
-    const wchar_t* label;
+// The labels by their place in the template (0 is its first control), each with the control it
+// names and the room it may grow into, in dialog units: up to the next control on its row or the
+// dialog's edge. A screen reader names a control without text of its own by the static text just
+// before it in the window order.
+struct Label {
+    std::size_t templateIndex;
     int control;
+    TextId text;
+    int roomDialogUnits;
 };
-constexpr LabelledControl kLabelledControls[] = {{L"Select Quarrix Drive:", IDC_DRIVE_LIST},
-                                                 {L"Drive Label:", IDC_LABEL_EDIT},
-                                                 {L"Drive Letter:", IDC_LETTER_LIST},
-                                                 {L"Filesystem:", IDC_FILE_SYSTEM_LIST}};
+constexpr Label kLabels[] = {{5, IDC_DRIVE_LIST, TextId::DriveListLabel, 140},
+                             {6, IDC_LABEL_EDIT, TextId::VolumeLabelLabel, 148},
+                             {7, IDC_LETTER_LIST, TextId::DriveLetterLabel, 51},
+                             {15, IDC_FILE_SYSTEM_LIST, TextId::FileSystemLabel, 84}};
 
 struct ToolTip {
     int control;
-    const wchar_t* text;
+    TextId text;
 };
-constexpr ToolTip kToolTips[] = {{IDC_SEARCH_ICON, L"Search for Quarrix drives again"},
-                                 {IDC_LOGO_ICON, L"About Quarrix Disk Formatter"},
-                                 {IDC_WEB_LINK, kMakerUrl}};
+constexpr ToolTip kToolTips[] = {{IDC_SEARCH_ICON, TextId::SearchAgainToolTip}, {IDC_LOGO_ICON, TextId::AboutToolTip}};
 
-constexpr wchar_t kOpenAddressYourself[] = L"Open this address in your web browser: ";
+std::vector<HWND> ChildrenInTemplateOrder(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    return children;
+}
 
-HWND FindChildWithText(HWND parent, const wchar_t* text) {
-    for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t childText[64] = {};
-        ::GetWindowTextW(child, childText, 64);
-        if (std::wstring(childText) == text) return child;
-    }
-    return nullptr;
+// The width the text takes on one line in the control's font, in pixels.
+int TextWidthIn(HWND control, const wchar_t* text) {
+    const HDC dc = ::GetDC(control);
+    if (!dc) return 0;
+    const HGDIOBJ oldFont = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(control, WM_GETFONT, 0, 0)));
+    RECT bounds{};
+    ::DrawTextW(dc, text, -1, &bounds, DT_CALCRECT | DT_SINGLELINE);
+    ::SelectObject(dc, oldFont);
+    ::ReleaseDC(control, dc);
+    return bounds.right - bounds.left;
+}
+
+// A label whose text does not fit widens, a few per cent beyond its text (another system's font
+// may be wider), as far as its room allows; one that fits keeps the template's size.
+void WidenToFit(HWND dialog, HWND label, const wchar_t* text, int roomDialogUnits) {
+    RECT client{};
+    ::GetClientRect(label, &client);
+    const int needed = TextWidthIn(label, text);
+    if (needed <= client.right) return;
+    RECT room{0, 0, roomDialogUnits, 0};
+    ::MapDialogRect(dialog, &room);
+    const int width = std::min(needed + needed / 25 + 1, int(room.right));
+    ::SetWindowPos(label, nullptr, 0, 0, width, client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
@@ -58,8 +82,10 @@ BEGIN_MESSAGE_MAP(CQuarrix_Disk_FormatterDlg, CDialog)
     ON_MESSAGE(WM_QUERYENDSESSION, &CQuarrix_Disk_FormatterDlg::OnQueryEndSession)
 END_MESSAGE_MAP()
 
-CQuarrix_Disk_FormatterDlg::CQuarrix_Disk_FormatterDlg()
-    : CDialog(IDD_MAIN), m_hIcon(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_APP))) {}
+CQuarrix_Disk_FormatterDlg::CQuarrix_Disk_FormatterDlg(std::optional<LANGID> languageId)
+    : CDialog(IDD_MAIN),
+      m_texts(LanguageOfLanguageId(languageId.value_or(::GetUserDefaultUILanguage()))),
+      m_hIcon(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_APP))) {}
 
 void CQuarrix_Disk_FormatterDlg::DoDataExchange(CDataExchange* exchange) {
     DDX_Control(exchange, IDC_DRIVE_LIST, m_driveList);
@@ -74,17 +100,16 @@ void CQuarrix_Disk_FormatterDlg::DoDataExchange(CDataExchange* exchange) {
 
 BOOL CQuarrix_Disk_FormatterDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    PlaceLabelsBeforeTheirControls();
+    const std::vector<HWND> children = ChildrenInTemplateOrder(m_hWnd);
+    ShowTexts(children);
+    PlaceLabelsBeforeTheirControls(children);
     ShowIconAtSystemSize(IDC_SEARCH_ICON, IDI_SEARCH, m_searchIcon);
     ShowIconAtSystemSize(IDC_LOGO_ICON, IDI_LOGO, m_logoIcon);
     AddToolTips();
 
     if (HMENU systemMenu = GetSystemMenu(FALSE)) {
-        wchar_t aboutText[128] = {};
-        if (::LoadStringW(AfxGetResourceHandle(), IDS_ABOUT_MENU, aboutText, 128) > 0) {
-            ::AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
-            ::AppendMenuW(systemMenu, MF_STRING, IDM_ABOUT, aboutText);
-        }
+        ::AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+        ::AppendMenuW(systemMenu, MF_STRING, IDM_ABOUT, m_texts[TextId::AboutMenuItem]);
     }
 
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
@@ -144,7 +169,7 @@ void CQuarrix_Disk_FormatterDlg::OnWebLinkClicked() {
     if (!IsProcessElevated()) {
         ShellOpen(kMakerUrl);
     } else if (!OpenFromDesktopShell(kMakerUrl)) {
-        MessageBox(kOpenAddressYourself + std::wstring(kMakerUrl));
+        MessageBox(m_texts.Format(TextId::OpenAddressYourself, {kMakerUrl}));
     }
 }
 
@@ -156,7 +181,7 @@ void CQuarrix_Disk_FormatterDlg::OnSearchIconClicked() {
 void CQuarrix_Disk_FormatterDlg::OnLogoIconClicked() { ShowAboutBox(); }
 
 void CQuarrix_Disk_FormatterDlg::ShowAboutBox() {
-    CAboutDlg about;
+    CAboutDlg about(m_texts);
     about.DoModal();
 }
 
@@ -182,15 +207,26 @@ void CQuarrix_Disk_FormatterDlg::OnHeldCloseRequest(UINT command) {
     if (command != IDCANCEL || !m_runInProgress || m_askingToStop || !m_runControl->CanStop()) return;
     const std::shared_ptr<RunControl> run = m_runControl;
     m_askingToStop = true;
-    const int answer = MessageBox(kStopQuestion, nullptr, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2);
+    const int answer = MessageBox(m_texts[TextId::StopQuestion], nullptr, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2);
     m_askingToStop = false;
     // The run may have ended while the question was open; then this does nothing.
     if (answer == IDYES) run->Stop();
 }
 
-void CQuarrix_Disk_FormatterDlg::PlaceLabelsBeforeTheirControls() {
-    for (const LabelledControl& labelled : kLabelledControls) {
-        HWND label = FindChildWithText(m_hWnd, labelled.label);
+// The window's own texts in its language; the English ones are the template's.
+void CQuarrix_Disk_FormatterDlg::ShowTexts(const std::vector<HWND>& children) {
+    for (const Label& label : kLabels) {
+        if (label.templateIndex >= children.size()) continue;
+        ::SetWindowTextW(children[label.templateIndex], m_texts[label.text]);
+        WidenToFit(m_hWnd, children[label.templateIndex], m_texts[label.text], label.roomDialogUnits);
+    }
+    m_startButton.SetWindowText(m_texts[TextId::StartFormatButton]);
+    m_warningText.SetWindowText(m_texts[TextId::WarningLine]);
+}
+
+void CQuarrix_Disk_FormatterDlg::PlaceLabelsBeforeTheirControls(const std::vector<HWND>& children) {
+    for (const Label& labelled : kLabels) {
+        HWND label = labelled.templateIndex < children.size() ? children[labelled.templateIndex] : nullptr;
         HWND control = ::GetDlgItem(m_hWnd, labelled.control);
         if (!label || !control) continue;
         HWND before = ::GetWindow(control, GW_HWNDPREV);
@@ -211,13 +247,16 @@ void CQuarrix_Disk_FormatterDlg::AddToolTips() {
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
                                   AfxGetResourceHandle(), nullptr);
     if (!tips) return;
-    for (const ToolTip& tip : kToolTips) {
+    const auto add = [&](int control, const wchar_t* text) {
         TOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = m_hWnd;
-        tool.uId = reinterpret_cast<UINT_PTR>(::GetDlgItem(m_hWnd, tip.control));
-        tool.lpszText = const_cast<wchar_t*>(tip.text);
+        tool.uId = reinterpret_cast<UINT_PTR>(::GetDlgItem(m_hWnd, control));
+        tool.lpszText = const_cast<wchar_t*>(text);
         ::SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    };
+    for (const ToolTip& tip : kToolTips) add(tip.control, m_texts[tip.text]);
+    // The web address is the same in every language.
+    add(IDC_WEB_LINK, kMakerUrl);
 }

@@ -13,6 +13,7 @@
 #include "format/RunControl.h"
 #include "format/ScriptFile.h"
 #include "framework/Afx.h"
+#include "lang/Texts.h"
 #include "ui/ColorStaticST.h"
 
 // Posted by the format worker as its very last act, so the dialog knows the run has ended. After
@@ -26,8 +27,12 @@ inline constexpr COLORREF kWarningColour = RGB(255, 0, 0);
 
 class CQuarrix_Disk_FormatterDlg : public CDialog {
 public:
-    CQuarrix_Disk_FormatterDlg();
+    // The window speaks the user's display language (GetUserDefaultUILanguage), or the language
+    // of `languageId` when one is given.
+    explicit CQuarrix_Disk_FormatterDlg(std::optional<LANGID> languageId = std::nullopt);
 
+    // Every text the window and its boxes show, in the language chosen when the window was made.
+    const Texts m_texts;
     HICON m_hIcon;
     CComboBox m_driveList;
     CComboBox m_letterList;
@@ -110,8 +115,10 @@ private:
 
     void ShowAboutBox();
 
-    // Accessibility and scaling, once the window exists.
-    void PlaceLabelsBeforeTheirControls();
+    // Texts, accessibility and scaling, once the window exists. The child windows are passed in
+    // the order of the template, by which the labels are found.
+    void ShowTexts(const std::vector<HWND>& children);
+    void PlaceLabelsBeforeTheirControls(const std::vector<HWND>& children);
     void ShowIconAtSystemSize(int controlId, UINT iconId, CIcon& icon);
     void AddToolTips();
     CIcon m_searchIcon;

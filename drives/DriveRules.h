@@ -16,9 +16,6 @@ struct DiskDeviceInfo {
     std::int64_t length = 0;     // bytes
 };
 
-// The one entry the drive list shows when no maker drive is attached.
-inline constexpr wchar_t kNoDrivesEntry[] = L"No Quarrix drives found.";
-
 // Model text used for a maker drive whose friendly name cannot be read.
 inline constexpr wchar_t kUnnamedDriveModel[] = L"Unnamed Quarrix drive";
 

@@ -43,7 +43,7 @@ void CQuarrix_Disk_FormatterDlg::ScanDrives() {
     if (m_driveList.GetCount() != 0) {
         FillLetterList();
     } else {
-        m_driveList.InsertString(0, kNoDrivesEntry);
+        m_driveList.InsertString(0, m_texts[TextId::NoDrivesEntry]);
         m_driveList.EnableWindow(FALSE);
         m_driveList.SetCurSel(0);
     }

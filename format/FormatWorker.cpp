@@ -29,10 +29,10 @@ using ErrorExplanation = std::optional<std::wstring>;
 ErrorExplanation ErrorEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder, RunControl& control,
                           const RunOutcome& outcome) {
     control.Finish();
-    dialog.m_warningText.SetWindowText(kStatusError);
+    dialog.m_warningText.SetWindowText(dialog.m_texts[TextId::StatusError]);
     DeleteScriptFiles(folder);
     RestoreControls(dialog);
-    return ExplainFailedRun(outcome);
+    return ExplainFailedRun(dialog.m_texts, outcome);
 }
 
 // How a utility run ended: `ending` when it ran, else why it could not be started.
@@ -48,7 +48,7 @@ ErrorExplanation NormalEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolde
     control.Finish();
     RestoreControls(dialog);
     DeleteScriptFiles(folder);
-    if (windowsXp && AfxMessageBox(BuildOpenDriveQuestion(dialog.m_driveLetter), MB_YESNO, 0) == IDYES) {
+    if (windowsXp && AfxMessageBox(BuildOpenDriveQuestion(dialog.m_texts, dialog.m_driveLetter), MB_YESNO, 0) == IDYES) {
         ShellOpen(DriveRootPath(dialog.m_driveLetter));
     }
     return std::nullopt;
@@ -109,7 +109,7 @@ ErrorExplanation RunFormat(FormatThreadParam& record) {
     dialog.m_warningText.SetRole(TextRole::StatusLine);
     // The utilities are started by full path, never looked for where other programs could be.
     const std::wstring utilities = DiskUtilityFolder();
-    dialog.m_warningText.SetWindowText(windowsXp ? kStatusPartitioning : kStatusFormatting);
+    dialog.m_warningText.SetWindowText(dialog.m_texts[windowsXp ? TextId::StatusPartitioning : TextId::StatusFormatting]);
     dialog.m_startButton.EnableWindow(FALSE);
 
     RunControl& control = *record.control;
@@ -136,7 +136,7 @@ ErrorExplanation RunFormat(FormatThreadParam& record) {
     if (windowsXp) {
         // The partitioning only made the volume: format.com formats it before anything is called done.
         const std::wstring formatCommand = BuildXpFormatCommand(dialog.m_driveLetter, dialog.m_volumeLabel);
-        dialog.m_warningText.SetWindowText(kStatusFormatting);
+        dialog.m_warningText.SetWindowText(dialog.m_texts[TextId::StatusFormatting]);
         if (!LetterBelongsToTheDisk(dialog)) return ErrorEnd(dialog, record.folder, control, LetterElsewhere(dialog));
         const std::optional<CapturedOutput> formatting =
             RunUnlessStopped(control, utilities + L"format.com", formatCommand);
@@ -155,7 +155,7 @@ ErrorExplanation RunFormat(FormatThreadParam& record) {
             return ErrorEnd(dialog, record.folder, control,
                             {RunEnding::LabelNotSet, std::uint32_t(error), {}, SystemErrorMessage(error)});
     }
-    dialog.m_warningText.SetWindowText(kStatusFinished);
+    dialog.m_warningText.SetWindowText(dialog.m_texts[TextId::StatusFinished]);
 
     return NormalEnd(dialog, record.folder, control, windowsXp);
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-std::wstring BuildFormatConfirmation(const std::wstring& driveEntry, std::vector<DiskVolume> volumes) {
+std::wstring BuildFormatConfirmation(const Texts& texts, const std::wstring& driveEntry, std::vector<DiskVolume> volumes) {
     std::sort(volumes.begin(), volumes.end(),
               [](const DiskVolume& a, const DiskVolume& b) { return a.letter < b.letter; });
     std::wstring held;
@@ -11,7 +11,7 @@ std::wstring BuildFormatConfirmation(const std::wstring& driveEntry, std::vector
         held += std::wstring(1, volume.letter) + L":";
         if (!volume.label.empty()) held += L" (" + volume.label + L")";
     }
-    std::wstring text = L"All data on the drive \"" + driveEntry + L"\" will be deleted.\n\n";
-    if (!held.empty()) text += L"It holds " + held + L".\n\n";
-    return text + L"Press OK to format it, or Cancel to keep it.";
+    std::wstring text = texts.Format(TextId::ConfirmDriveWillBeDeleted, {driveEntry}) + L"\n\n";
+    if (!held.empty()) text += texts.Format(TextId::ConfirmDriveHoldsVolumes, {held}) + L"\n\n";
+    return text + texts[TextId::ConfirmPressOkOrCancel];
 }

@@ -6,22 +6,9 @@
 #include <vector>
 
 #include "drives/DriveRules.h"
+#include "lang/Texts.h"
 
 // Asked before anything is written: names the drive entry and the volumes the disk holds now,
 // in letter order, each with its label in parentheses when it has one ("E: (Photos), F:"); the
 // paragraph of the volumes is left out when there is none.
-std::wstring BuildFormatConfirmation(const std::wstring& driveEntry, std::vector<DiskVolume> volumes);
-
-// Asked when the window is to be closed while a utility runs.
-inline constexpr wchar_t kStopQuestion[] =
-    L"A drive is being formatted.\n\n"
-    L"Stopping now leaves the drive without a usable file system until it is formatted again.\n\n"
-    L"Stop formatting?";
-
-// The first paragraph of what the user is told after a run that was stopped.
-inline constexpr wchar_t kStoppedRunExplanation[] =
-    L"The format was stopped. The drive has no usable file system until it is formatted again: "
-    L"press Start Format to format it.";
-
-// Why the system should not shut down or log off during a run.
-inline constexpr wchar_t kShutdownBlockReason[] = L"A drive is being formatted.";
+std::wstring BuildFormatConfirmation(const Texts& texts, const std::wstring& driveEntry, std::vector<DiskVolume> volumes);

@@ -22,6 +22,10 @@ TEST(DriveRulesTest, MakerDevicePathNeedsLowerCaseVendorCodeWithBothAmpersands) 
         {L"\\\\?\\usbstor#disk&ven_qrx", false},
         {L"\\\\?\\usbstor#diskven_qrx&prod_qx7", false},
         {L"\\\\?\\usbstor#disk&ven_acme&prod_stick&rev_1.00", false},
+        // Turkish dotted and dotless i elsewhere in the path change nothing; the code is exact.
+        {L"\\\\?\\USBSTOR#D\x0130SK&ven_qrx&prod_qx7", true},
+        {L"\\\\?\\usbstor#d\x0131sk&ven_qrx&prod_qx7", true},
+        {L"\\\\?\\usbstor#disk&VEN_QRX&prod_qx7", false},
     };
     for (const auto& c : cases) EXPECT_EQ(IsMakerDevicePath(c.path), c.maker) << c.path;
 }

@@ -9,6 +9,7 @@ namespace {
 const std::wstring kCopy = L"\n\nPress Ctrl+C to copy this message.";
 
 TEST(RunExplanationTest, FirstParagraphNamesTheCauseByTheExitCode) {
+    const Texts english(Language::English);
     const struct {
         std::uint32_t codes[2];
         const wchar_t* firstSentence;
@@ -25,10 +26,11 @@ TEST(RunExplanationTest, FirstParagraphNamesTheCauseByTheExitCode) {
     };
     for (const auto& c : cases)
         for (std::uint32_t code : c.codes)
-            EXPECT_EQ(ExplainFailedRun({RunEnding::UtilityFailed, code, L"x"}).rfind(c.firstSentence, 0), 0u) << code;
+            EXPECT_EQ(ExplainFailedRun(english, {RunEnding::UtilityFailed, code, L"x"}).rfind(c.firstSentence, 0), 0u) << code;
 }
 
 TEST(RunExplanationTest, TextHoldsTheUtilitysLastLinesItsCodeAndWhatToDo) {
+    const Texts english(Language::English);
     const std::wstring longLine(250, L'w');
     // A surrogate pair that the 200th character would split is left out whole.
     const std::wstring split = std::wstring(199, L's') + L"\xD83D\xDE00" L"tail";
@@ -72,7 +74,7 @@ TEST(RunExplanationTest, TextHoldsTheUtilitysLastLinesItsCodeAndWhatToDo) {
          L"The format was stopped. The drive has no usable file system until it is formatted again: press Start "
          L"Format to format it." + kCopy},
     };
-    for (const auto& c : cases) EXPECT_EQ(ExplainFailedRun(c.outcome), c.text) << c.name;
+    for (const auto& c : cases) EXPECT_EQ(ExplainFailedRun(english, c.outcome), c.text) << c.name;
 }
 
 }  // namespace
