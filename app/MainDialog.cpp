@@ -51,13 +51,13 @@ int TextWidthIn(HWND control, const wchar_t* text) {
     return bounds.right - bounds.left;
 }
 
-// A label whose text does not fit widens, a few per cent beyond its text (another system's font
-// may be wider), as far as its room allows; one that fits keeps the template's size.
+// A label widens to its text and a few per cent more (another system's font may be wider), as far
+// as its room allows; one that fits so keeps the template's size.
 void WidenToFit(HWND dialog, HWND label, const wchar_t* text, int roomDialogUnits) {
     RECT client{};
     ::GetClientRect(label, &client);
     const int needed = TextWidthIn(label, text);
-    if (needed <= client.right) return;
+    if (needed + needed / 25 + 1 <= client.right) return;
     RECT room{0, 0, roomDialogUnits, 0};
     ::MapDialogRect(dialog, &room);
     const int width = std::min(needed + needed / 25 + 1, int(room.right));
@@ -213,12 +213,13 @@ void CQuarrix_Disk_FormatterDlg::OnHeldCloseRequest(UINT command) {
     if (answer == IDYES) run->Stop();
 }
 
-// The window's own texts in its language; the English ones are the template's.
+// The window's own texts in its language. The English window is the template as it stands.
 void CQuarrix_Disk_FormatterDlg::ShowTexts(const std::vector<HWND>& children) {
     for (const Label& label : kLabels) {
         if (label.templateIndex >= children.size()) continue;
         ::SetWindowTextW(children[label.templateIndex], m_texts[label.text]);
-        WidenToFit(m_hWnd, children[label.templateIndex], m_texts[label.text], label.roomDialogUnits);
+        if (m_texts.language() != Language::English)
+            WidenToFit(m_hWnd, children[label.templateIndex], m_texts[label.text], label.roomDialogUnits);
     }
     m_startButton.SetWindowText(m_texts[TextId::StartFormatButton]);
     m_warningText.SetWindowText(m_texts[TextId::WarningLine]);
