@@ -37,10 +37,34 @@ Language LanguageOfLanguageId(std::uint16_t languageId) {
 
 const TextTable& TextTableOf(Language language) {
     switch (language) {
+        case Language::German:
+            return kGermanTexts;
+        case Language::French:
+            return kFrenchTexts;
+        case Language::Spanish:
+            return kSpanishTexts;
+        case Language::Italian:
+            return kItalianTexts;
+        case Language::PortugueseBrazil:
+            return kPortugueseBrazilTexts;
+        case Language::Dutch:
+            return kDutchTexts;
+        case Language::Polish:
+            return kPolishTexts;
+        case Language::Russian:
+            return kRussianTexts;
+        case Language::Turkish:
+            return kTurkishTexts;
+        case Language::Japanese:
+            return kJapaneseTexts;
+        case Language::Korean:
+            return kKoreanTexts;
+        case Language::ChineseSimplified:
+            return kChineseSimplifiedTexts;
+        case Language::ChineseTraditional:
+            return kChineseTraditionalTexts;
         case Language::English:
-            return kEnglishTexts;
-        // A language whose table the program does not carry yet speaks English.
-        default:
-            return kEnglishTexts;
+            break;
     }
+    return kEnglishTexts;
 }

@@ -16,3 +16,16 @@ struct TextTable {
 };
 
 extern const TextTable kEnglishTexts;
+extern const TextTable kGermanTexts;
+extern const TextTable kFrenchTexts;
+extern const TextTable kSpanishTexts;
+extern const TextTable kItalianTexts;
+extern const TextTable kPortugueseBrazilTexts;
+extern const TextTable kDutchTexts;
+extern const TextTable kPolishTexts;
+extern const TextTable kRussianTexts;
+extern const TextTable kTurkishTexts;
+extern const TextTable kJapaneseTexts;
+extern const TextTable kKoreanTexts;
+extern const TextTable kChineseSimplifiedTexts;
+extern const TextTable kChineseTraditionalTexts;
