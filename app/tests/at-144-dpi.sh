@@ -3,12 +3,17 @@
 # HKCU\Control Panel\Desktop of the Wine prefix for this test alone (put back on exit, whatever
 # happens), runs the main dialog's tests there (every control in place, every text whole, every
 # icon at its size, in both windows) and saves a screenshot of the main window.
-# Usage: at-144-dpi.sh <main_dialog_win_tests.exe> <Quarrix_Disk_Formatter_Sim.exe> <output.png>
+# Usage: at-144-dpi.sh [--i686] <main_dialog_win_tests.exe> <Quarrix_Disk_Formatter_Sim.exe> <output.png>
+# --i686: the programs are 32-bit; on a machine that cannot run 32-bit programs, skip (exit 77).
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+if [[ $1 == --i686 ]]; then
+  shift
+  why=$("$here/../../scripts/runs-32-bit.sh") || { echo "Skipped: this machine cannot run 32-bit programs: $why"; exit 77; }
+fi
 tests=$1
 sim=$2
 out=$3
-here=$(cd "$(dirname "$0")" && pwd)
 wine=$here/../../scripts/wine-run.sh
 key='HKCU\Control Panel\Desktop'
 

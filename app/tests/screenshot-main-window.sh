@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # Starts the simulator under Wine in the current (virtual) display, waits for its main window,
 # saves a screenshot of it and checks that the picture shows a real window, then closes it.
-# Usage: screenshot-main-window.sh <Quarrix_Disk_Formatter_Sim.exe> <output.png>
+# Usage: screenshot-main-window.sh [--i686] <Quarrix_Disk_Formatter_Sim.exe> <output.png>
+# --i686: the program is 32-bit; on a machine that cannot run 32-bit programs, skip (exit 77).
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+if [[ $1 == --i686 ]]; then
+  shift
+  why=$("$here/../../scripts/runs-32-bit.sh") || { echo "Skipped: this machine cannot run 32-bit programs: $why"; exit 77; }
+fi
 exe=$1
 out=$2
-here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 
