@@ -36,19 +36,18 @@ TEST(TextsTest, EveryLanguageHasEveryTextOnceWithThePlaceholdersOfTheEnglishText
 
 TEST(TextsTest, DisplayLanguageChoosesByPrimaryLanguageElseEnglish) {
     using L = Language;
+    // Every Portuguese reads Brazilian Portuguese; Chinese of Taiwan, Hong Kong and Macao reads
+    // Traditional, any other Chinese Simplified; Swedish, Ukrainian, Arabic, Hebrew, Persian
+    // (right to left) and no language read English.
     const std::pair<std::uint16_t, Language> cases[] = {
-        {0x0409, L::English}, {0x0809, L::English}, {0x0407, L::German}, {0x0807, L::German},
-        {0x040C, L::French}, {0x0C0C, L::French}, {0x0C0A, L::Spanish}, {0x080A, L::Spanish},
-        {0x0410, L::Italian}, {0x0413, L::Dutch}, {0x0813, L::Dutch}, {0x0415, L::Polish},
-        {0x0419, L::Russian}, {0x041F, L::Turkish}, {0x0411, L::Japanese}, {0x0412, L::Korean},
-        // Every Portuguese reads Brazilian Portuguese.
-        {0x0416, L::PortugueseBrazil}, {0x0816, L::PortugueseBrazil},
-        // Chinese: Taiwan, Hong Kong and Macao Traditional; China, Singapore and any other Simplified.
+        {0x0409, L::English}, {0x0809, L::English}, {0x0407, L::German}, {0x0807, L::German}, {0x040C, L::French},
+        {0x0C0C, L::French}, {0x0C0A, L::Spanish}, {0x080A, L::Spanish}, {0x0410, L::Italian}, {0x0413, L::Dutch},
+        {0x0813, L::Dutch}, {0x0415, L::Polish}, {0x0419, L::Russian}, {0x041F, L::Turkish}, {0x0411, L::Japanese},
+        {0x0412, L::Korean}, {0x0416, L::PortugueseBrazil}, {0x0816, L::PortugueseBrazil},
         {0x0404, L::ChineseTraditional}, {0x0C04, L::ChineseTraditional}, {0x1404, L::ChineseTraditional},
         {0x0804, L::ChineseSimplified}, {0x1004, L::ChineseSimplified}, {0x0004, L::ChineseSimplified},
-        // Swedish, Ukrainian, Arabic, Hebrew, Persian (right to left), no language.
-        {0x041D, L::English}, {0x0422, L::English}, {0x0401, L::English}, {0x040D, L::English},
-        {0x0429, L::English}, {0x0000, L::English}, {0xFFFF, L::English}};
+        {0x041D, L::English}, {0x0422, L::English}, {0x0401, L::English}, {0x040D, L::English}, {0x0429, L::English},
+        {0x0000, L::English}, {0xFFFF, L::English}};
     for (const auto& [id, language] : cases) EXPECT_EQ(LanguageOfLanguageId(id), language) << std::hex << id;
 }
 
