@@ -24,9 +24,9 @@ enum class Language {
 };
 
 inline constexpr Language kAllLanguages[] = {
-    Language::English, Language::German,   Language::French,  Language::Spanish,          Language::Italian,
+    Language::English, Language::German, Language::French, Language::Spanish, Language::Italian,
     Language::PortugueseBrazil, Language::Dutch, Language::Polish, Language::Russian, Language::Turkish,
-    Language::Japanese, Language::Korean,  Language::ChineseSimplified, Language::ChineseTraditional,
+    Language::Japanese, Language::Korean, Language::ChineseSimplified, Language::ChineseTraditional,
 };
 
 // The language for a Windows language id (as GetUserDefaultUILanguage gives it), by its primary
