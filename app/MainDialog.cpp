@@ -124,6 +124,7 @@ BOOL CQuarrix_Disk_FormatterDlg::OnInitDialog() {
     // On Windows XP the volume is always formatted with NTFS, so there is nothing to choose.
     if (IsWindowsXp(m_osProductName)) m_fileSystemList.EnableWindow(FALSE);
     m_warningText.SetTextColor(kWarningColour);
+    m_warningLine = m_warningText.GetWindowText();
 
     ScanDrives();
     // TRUE: the dialog manager puts the focus on the first tab stop, Start Format.

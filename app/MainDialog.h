@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/resource.h"
+#include "drives/DriveRules.h"
 #include "format/RunControl.h"
 #include "format/ScriptFile.h"
 #include "framework/Afx.h"
@@ -52,6 +53,9 @@ public:
     std::wstring m_osProductName;
     std::wstring m_tempPath;
     std::wstring m_commandLine;
+    // The chosen disk's length and logical sector size, which decide its partition table.
+    std::int64_t m_diskLength = 0;
+    std::uint32_t m_sectorSize = 512;
 
     // When diskpart last ended in a run of this window; written by the worker only.
     std::optional<std::chrono::steady_clock::time_point> m_diskpartEndedAt;
@@ -93,6 +97,11 @@ private:
     std::wstring SelectedDrivePath() const;
     // Selects the entry of the drive with this interface path, when it is listed.
     void SelectDrivePath(const std::wstring& interfacePath);
+    // The listed disk of the selected drive entry; nothing for the no-drives entry.
+    const DiskDeviceInfo* SelectedDisk() const;
+    // Shows the scan's notice (nothing: the warning) on the warning line, unless a run is under
+    // way, when the line is the status line.
+    void ShowScanNotice(const wchar_t* notice);
 
     // Environment and format request.
     void ProbeEnvironment();
@@ -105,8 +114,13 @@ private:
     [[nodiscard]] int WriteDiskpartScript(PinnedFolder& folder, HeldScript& script);
     void StartFormatWorker(std::wstring drivePath, PinnedFolder folder, HeldScript script);
 
-    // The interface paths of the listed drives; each drive entry's item data is its index here.
-    std::vector<std::wstring> m_listedDrivePaths;
+    // The listed disks (interface path, length, sector size); each drive entry's item data is
+    // its index here.
+    std::vector<DiskDeviceInfo> m_listedDrives;
+    // The warning as the window's template gives it, and whether the line shows a scan's notice
+    // in its place.
+    std::wstring m_warningLine;
+    bool m_showsScanNotice = false;
 
     // The control of the current run, or of the last one once it has ended.
     std::shared_ptr<RunControl> m_runControl;

@@ -46,6 +46,25 @@ std::wstring SizePart(std::int64_t nominalSizeGB) {
 
 }  // namespace
 
+const wchar_t* ScanNotice(bool driveListed, const PassedOverDevices& passedOver) {
+    if (driveListed || passedOver.notAnswering == 0) return nullptr;
+    // Only when every drive was refused is the account the cause (on Windows XP a limited one).
+    if (passedOver.openRefused == passedOver.notAnswering)
+        return L"A Quarrix drive is attached, but this account may not open it: start the program as an administrator.";
+    return L"A Quarrix drive is attached but not ready: unlock it or plug it in again.";
+}
+
+std::uint32_t SectorSizeOrDefault(std::optional<std::uint32_t> reported) {
+    const bool powerOfTwo = reported && *reported != 0 && (*reported & (*reported - 1)) == 0;
+    return powerOfTwo ? *reported : 512;
+}
+
+std::uint64_t MbrLimitBytes(std::uint32_t sectorSize) { return (std::uint64_t{1} << 32) * sectorSize; }
+
+bool NeedsGptPartitionTable(std::int64_t lengthBytes, std::uint32_t sectorSize) {
+    return lengthBytes > 0 && sectorSize != 0 && static_cast<std::uint64_t>(lengthBytes) > MbrLimitBytes(sectorSize);
+}
+
 bool IsMakerDevicePath(const std::wstring& interfacePath) {
     return interfacePath.find(L"&ven_qrx&") != std::wstring::npos;
 }

@@ -14,7 +14,29 @@ struct DiskDeviceInfo {
     std::wstring friendlyName;   // empty when the device has no readable friendly name
     std::uint32_t diskNumber = 0;
     std::int64_t length = 0;     // bytes
+    std::uint32_t sectorSize = 512;  // bytes per logical sector
 };
+
+// The maker devices a scan met but could not list: those it could not open or that did not
+// answer a storage request, and of them those whose opening was refused (access denied).
+struct PassedOverDevices {
+    int notAnswering = 0;
+    int openRefused = 0;
+};
+
+// What the warning line says in place of the warning when a scan lists no drive but met a
+// maker device it could not list; nothing when the warning stands.
+const wchar_t* ScanNotice(bool driveListed, const PassedOverDevices& passedOver);
+
+// The logical sector size as the disk reported it, or 512 when it did not answer or answered 0
+// or a size that is not a power of two.
+std::uint32_t SectorSizeOrDefault(std::optional<std::uint32_t> reported);
+
+// The most bytes a partition of a master boot record reaches: 2^32 sectors.
+std::uint64_t MbrLimitBytes(std::uint32_t sectorSize);
+
+// True when the disk holds more than 2^32 sectors, which only a GPT partition table can use whole.
+bool NeedsGptPartitionTable(std::int64_t lengthBytes, std::uint32_t sectorSize);
 
 // Model text used for a maker drive whose friendly name cannot be read.
 inline constexpr wchar_t kUnnamedDriveModel[] = L"Unnamed Quarrix drive";

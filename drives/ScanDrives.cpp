@@ -11,8 +11,9 @@ void CQuarrix_Disk_FormatterDlg::ScanDrives() {
     std::wstring chosenFileSystem;
     m_fileSystemList.GetLBText(m_fileSystemList.GetCurSel(), chosenFileSystem);
     m_driveList.ResetContent();
-    m_listedDrivePaths.clear();
-    const std::optional<std::vector<DiskDeviceInfo>> disks = EnumerateMakerDisks();
+    m_listedDrives.clear();
+    PassedOverDevices passedOver;
+    const std::optional<std::vector<DiskDeviceInfo>> disks = EnumerateMakerDisks(&passedOver);
     // Without the set of present disks there is nothing to list; the other lists stay as they are.
     if (!disks) return;
 
@@ -23,9 +24,9 @@ void CQuarrix_Disk_FormatterDlg::ScanDrives() {
         const int index = m_driveList.AddString(*entry);
         if (index >= 0) {
             // The entry keeps the drive's interface path beside it, which tells drives of the
-            // same model and size apart.
-            m_driveList.SetItemData(index, m_listedDrivePaths.size());
-            m_listedDrivePaths.push_back(disk.interfacePath);
+            // same model and size apart, and its length and sector size, for the request.
+            m_driveList.SetItemData(index, m_listedDrives.size());
+            m_listedDrives.push_back(disk);
         }
         m_driveList.EnableWindow(TRUE);
         m_driveList.SetCurSel(0);
@@ -40,6 +41,7 @@ void CQuarrix_Disk_FormatterDlg::ScanDrives() {
     m_driveList.SetCurSel(0);
     SelectDrivePath(chosenPath);
 
+    ShowScanNotice(ScanNotice(m_driveList.GetCount() != 0, passedOver));
     if (m_driveList.GetCount() != 0) {
         FillLetterList();
     } else {
@@ -50,19 +52,34 @@ void CQuarrix_Disk_FormatterDlg::ScanDrives() {
 }
 
 std::wstring CQuarrix_Disk_FormatterDlg::SelectedDrivePath() const {
+    const DiskDeviceInfo* disk = SelectedDisk();
+    return disk ? disk->interfacePath : std::wstring();
+}
+
+const DiskDeviceInfo* CQuarrix_Disk_FormatterDlg::SelectedDisk() const {
     const int selected = m_driveList.GetCurSel();
-    if (selected < 0) return std::wstring();
+    if (selected < 0) return nullptr;
     const DWORD_PTR index = m_driveList.GetItemData(selected);
-    return index < m_listedDrivePaths.size() ? m_listedDrivePaths[index] : std::wstring();
+    return index < m_listedDrives.size() ? &m_listedDrives[index] : nullptr;
 }
 
 void CQuarrix_Disk_FormatterDlg::SelectDrivePath(const std::wstring& interfacePath) {
     if (interfacePath.empty()) return;
     for (int item = 0, count = m_driveList.GetCount(); item < count; ++item) {
         const DWORD_PTR index = m_driveList.GetItemData(item);
-        if (index < m_listedDrivePaths.size() && m_listedDrivePaths[index] == interfacePath) {
+        if (index < m_listedDrives.size() && m_listedDrives[index].interfacePath == interfacePath) {
             m_driveList.SetCurSel(item);
             return;
         }
     }
+}
+
+void CQuarrix_Disk_FormatterDlg::ShowScanNotice(const wchar_t* notice) {
+    // During a run the line is the status line, which only the run writes.
+    if (m_runInProgress) return;
+    // A run's outcome stays until a scan has something to say in its place.
+    if (!notice && !m_showsScanNotice) return;
+    m_warningText.SetRole(TextRole::WarningLine);
+    m_warningText.SetWindowText(notice ? std::wstring(notice) : m_warningLine);
+    m_showsScanNotice = notice != nullptr;
 }

@@ -1,5 +1,6 @@
 // The disks of the release program: every present device of the disk interface class whose
-// interface path carries the maker's vendor code, opened and asked for its number and length.
+// interface path carries the maker's vendor code, opened and asked for its number, length and
+// sector size.
 #include "drives/SetupApiDiskSource.h"
 
 #include <initguid.h>
@@ -7,6 +8,8 @@
 #include <winioctl.h>
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 
 #include "drives/DiskSource.h"
 
@@ -109,9 +112,28 @@ bool QueryDisk(const DiskPlatform& platform, HANDLE disk, DiskDeviceInfo& info) 
     return true;
 }
 
+// The logical sector size, which decides how far a master boot record reaches. A disk that does
+// not answer this request is still listed, as one of 512-byte sectors.
+std::uint32_t ReadSectorSize(const DiskPlatform& platform, HANDLE disk) {
+    // The geometry is followed by partition and detection information of varying size: room for both.
+    union {
+        DISK_GEOMETRY_EX geometry;
+        BYTE bytes[512];
+    } answer{};
+    DWORD returned = 0;
+    const bool answered = platform.deviceIoControl(disk, IOCTL_DISK_GET_DRIVE_GEOMETRY_EX, nullptr, 0, &answer,
+                                                   sizeof(answer), &returned, nullptr) &&
+                          returned >= sizeof(DISK_GEOMETRY);
+    return SectorSizeOrDefault(answered ? std::optional<std::uint32_t>(answer.geometry.Geometry.BytesPerSector)
+                                        : std::nullopt);
+}
+
 }  // namespace
 
-std::optional<std::vector<DiskDeviceInfo>> EnumerateMakerDisks(const DiskPlatform& platform) {
+std::optional<std::vector<DiskDeviceInfo>> EnumerateMakerDisks(const DiskPlatform& platform,
+                                                               PassedOverDevices* passedOver) {
+    PassedOverDevices ignored;
+    if (!passedOver) passedOver = &ignored;
     DeviceInfoSet set(platform);
     if (!set.valid()) return std::nullopt;
     std::vector<DiskDeviceInfo> disks;
@@ -125,17 +147,27 @@ std::optional<std::vector<DiskDeviceInfo>> EnumerateMakerDisks(const DiskPlatfor
         if (info.interfacePath.empty() || !IsMakerDevicePath(info.interfacePath)) continue;
 
         DiskHandle disk(platform, info.interfacePath);
-        if (!disk.valid()) continue;
-        if (QueryDisk(platform, disk.get(), info)) disks.push_back(std::move(info));
+        if (!disk.valid()) {
+            // Access denied: the account may not open disks (on Windows XP, a limited one).
+            if (::GetLastError() == ERROR_ACCESS_DENIED) ++passedOver->openRefused;
+            ++passedOver->notAnswering;
+            continue;
+        }
+        if (!QueryDisk(platform, disk.get(), info)) {
+            ++passedOver->notAnswering;
+            continue;
+        }
+        info.sectorSize = ReadSectorSize(platform, disk.get());
+        disks.push_back(std::move(info));
     }
     return disks;
 }
 
-std::optional<std::vector<DiskDeviceInfo>> EnumerateMakerDisks() {
+std::optional<std::vector<DiskDeviceInfo>> EnumerateMakerDisks(PassedOverDevices* passedOver) {
     const DiskPlatform windows{&::SetupDiGetClassDevsW,          &::SetupDiEnumDeviceInfo,
                                &::SetupDiGetDeviceRegistryPropertyW, &::SetupDiEnumDeviceInterfaces,
                                &::SetupDiGetDeviceInterfaceDetailW,  &::SetupDiDestroyDeviceInfoList,
                                &::CreateFileW,                       &::DeviceIoControl,
                                &::CloseHandle};
-    return EnumerateMakerDisks(windows);
+    return EnumerateMakerDisks(windows, passedOver);
 }

@@ -24,5 +24,7 @@ struct DiskPlatform {
 
 // The present disks whose interface path carries the maker's vendor code, could be opened for
 // reading and writing and answered both storage requests in full, in the order of the device
-// set; nothing when the set cannot be had.
-std::optional<std::vector<DiskDeviceInfo>> EnumerateMakerDisks(const DiskPlatform& platform);
+// set; nothing when the set cannot be had. The maker devices passed over are counted into
+// `passedOver` when it is given.
+std::optional<std::vector<DiskDeviceInfo>> EnumerateMakerDisks(const DiskPlatform& platform,
+                                                               PassedOverDevices* passedOver = nullptr);

@@ -1,6 +1,7 @@
 // Writes the partitioning script of the current format job into the temporary directory, which
 // it resolves and holds for the run, and keeps the script held until the utility has run.
 #include "app/MainDialog.h"
+#include "drives/DriveRules.h"
 #include "format/AnsiText.h"
 #include "format/EnvironmentRules.h"
 #include "format/ScriptRules.h"
@@ -12,7 +13,8 @@ int CQuarrix_Disk_FormatterDlg::WriteDiskpartScript(PinnedFolder& folder, HeldSc
         // Every value is plain ASCII; a label beyond it is set by the worker once the volume is made.
         const std::string text =
             BuildDiskpartScript(ToThreadAnsi(m_diskNumber), ToThreadAnsi(m_fileSystem), ScriptLabel(m_volumeLabel),
-                                ToThreadAnsi(m_driveLetter), IsWindowsXp(m_osProductName));
+                                ToThreadAnsi(m_driveLetter), IsWindowsXp(m_osProductName),
+                                NeedsGptPartitionTable(m_diskLength, m_sectorSize));
         written = WriteAndHoldScript(*pinned, DiskpartScriptPath(std::wstring(), m_diskNumber), WithCrLfLineEnds(text));
     }
     if (!written) {

@@ -69,6 +69,9 @@ void CQuarrix_Disk_FormatterDlg::OnStartFormat() {
 void CQuarrix_Disk_FormatterDlg::ReadFormatRequest() {
     m_driveList.GetLBText(m_driveList.GetCurSel(), m_driveEntry);
     m_diskNumber = ParseDiskNumber(m_driveEntry);
+    const DiskDeviceInfo* disk = SelectedDisk();
+    m_diskLength = disk ? disk->length : 0;
+    m_sectorSize = disk ? disk->sectorSize : 512;
     if (m_letterList.GetCount() < 1) return;
 
     m_letterList.GetLBText(m_letterList.GetCurSel(), m_driveLetter);
@@ -104,7 +107,9 @@ bool CQuarrix_Disk_FormatterDlg::RefuseUnsafeRequest() {
 }
 
 bool CQuarrix_Disk_FormatterDlg::ConfirmFormat() {
-    const std::wstring question = BuildFormatConfirmation(m_texts, m_driveEntry, VolumesOfDisk(m_diskNumber));
+    const std::wstring question =
+        BuildFormatConfirmation(m_texts, m_driveEntry, VolumesOfDisk(m_diskNumber),
+                                UnusedSpaceNote(IsWindowsXp(m_osProductName), m_diskLength, m_sectorSize));
     return MessageBox(question, nullptr, MB_OKCANCEL | MB_ICONWARNING | MB_DEFBUTTON2) == IDOK;
 }
 

@@ -31,10 +31,13 @@ std::optional<std::wstring> LocalFolderOfFinalPath(const std::wstring& finalPath
 
 std::string BuildDiskpartScript(const std::string& diskNumber, const std::string& fileSystem,
                                 const std::optional<std::string>& label, const std::string& driveLetter,
-                                bool windowsXp) {
+                                bool windowsXp, bool diskNeedsGpt) {
     std::string script;
     script += "select disk " + diskNumber + "\n";
     script += "clean\n";
+    // A master boot record would leave the space beyond 2^32 sectors unused; Windows XP cannot
+    // read a GPT disk, so there the drive keeps one.
+    if (diskNeedsGpt && !windowsXp) script += "convert gpt\n";
     script += "create partition primary\n";
     // On Windows XP the volume is formatted afterwards with format.com instead.
     if (!windowsXp) {

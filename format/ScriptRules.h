@@ -14,13 +14,14 @@ std::optional<std::wstring> LocalFolderOfFinalPath(const std::wstring& finalPath
 
 // The script's lines, each ended by a line feed, built from values already in the ANSI code
 // page the file is written in:
-//   select disk N / clean / create partition primary /
-//   format fs=FS label=LABEL quick (left out on Windows XP) / assign letter=L
+//   select disk N / clean / convert gpt (only for a disk that needs GPT, never on Windows XP) /
+//   create partition primary / format fs=FS label=LABEL quick (left out on Windows XP) /
+//   assign letter=L
 // A label that holds a blank is put in double quotation marks so the utility reads it whole;
 // without a label the format line reads "format fs=FS quick".
 std::string BuildDiskpartScript(const std::string& diskNumber, const std::string& fileSystem,
                                 const std::optional<std::string>& label, const std::string& driveLetter,
-                                bool windowsXp);
+                                bool windowsXp, bool diskNeedsGpt = false);
 
 // True when every UTF-16 unit of the text is below 0x80.
 bool IsPlainAscii(const std::wstring& text);

@@ -6,7 +6,7 @@
 #include "sim/SimulatorFiles.h"
 #include "sim/WinText.h"
 
-std::optional<std::vector<DiskDeviceInfo>> EnumerateMakerDisks() {
+std::optional<std::vector<DiskDeviceInfo>> EnumerateMakerDisks(PassedOverDevices* passedOver) {
     const VirtualDiskParse parse = LoadVirtualDisks(EnsureVirtualDisksFile());
     // A file that cannot be read stands for a system that cannot give its set of disks.
     if (!parse.error.empty()) return std::nullopt;
@@ -15,11 +15,17 @@ std::optional<std::vector<DiskDeviceInfo>> EnumerateMakerDisks() {
         DiskDeviceInfo info;
         info.interfacePath = WideFromUtf8(disk.path);
         // As on a real system: other makers' disks, disks that cannot be opened for reading and
-        // writing, and disks that do not answer the storage requests are passed over.
-        if (!IsMakerDevicePath(info.interfacePath) || disk.openFails || disk.ioctlFails) continue;
+        // writing, and disks that do not answer the storage requests are passed over; the maker's
+        // are counted. A disk that cannot be opened stands for one that is not ready, not refused.
+        if (!IsMakerDevicePath(info.interfacePath)) continue;
+        if (disk.openFails || disk.ioctlFails) {
+            if (passedOver) ++passedOver->notAnswering;
+            continue;
+        }
         if (!disk.nameUnreadable) info.friendlyName = WideFromUtf8(disk.name);
         info.diskNumber = disk.number;
         info.length = disk.length;
+        info.sectorSize = disk.sectorSize;
         found.push_back(std::move(info));
     }
     return found;

@@ -97,6 +97,10 @@ std::string ApplyKey(VirtualDisk& disk, const std::string& key, const std::strin
         const auto length = ParseDecimal(value, static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()));
         if (!length) return "length must be a whole number of bytes";
         disk.length = static_cast<std::int64_t>(*length);
+    } else if (key == "sector-size") {
+        const auto size = ParseDecimal(value, std::uint64_t{1} << 31);
+        if (!size || *size == 0 || (*size & (*size - 1)) != 0) return "sector-size must be a power of two of bytes";
+        disk.sectorSize = static_cast<std::uint32_t>(*size);
     } else if (key == "open" || key == "ioctl") {
         const auto fails = ParseChoice(value, "fail", "ok");
         if (!fails) return key + " must be fail or ok";
@@ -133,6 +137,13 @@ std::string ApplyKey(VirtualDisk& disk, const std::string& key, const std::strin
         disk.contents = value;
     } else if (key == "partition") {
         disk.partition = value;
+    } else if (key == "partition-style") {
+        if (!value.empty() && value != "MBR" && value != "GPT") return "partition-style must be MBR or GPT";
+        disk.partitionStyle = value;
+    } else if (key == "partition-length") {
+        const auto length = ParseDecimal(value, static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()));
+        if (!length) return "partition-length must be a whole number of bytes";
+        disk.partitionLength = static_cast<std::int64_t>(*length);
     } else if (key == "filesystem") {
         disk.fileSystem = value;
     } else if (key == "label") {
@@ -208,6 +219,7 @@ std::string SerializeVirtualDisks(const std::vector<VirtualDisk>& disks) {
         if (disk.nameUnreadable) AppendLine(text, "name-unreadable", "yes");
         AppendLine(text, "number", std::to_string(disk.number));
         AppendLine(text, "length", std::to_string(disk.length));
+        if (disk.sectorSize != 512) AppendLine(text, "sector-size", std::to_string(disk.sectorSize));
         if (disk.openFails) AppendLine(text, "open", "fail");
         if (disk.ioctlFails) AppendLine(text, "ioctl", "fail");
         if (!disk.failCommand.empty()) AppendLine(text, "fail-command", disk.failCommand);
@@ -220,6 +232,8 @@ std::string SerializeVirtualDisks(const std::vector<VirtualDisk>& disks) {
         if (disk.silent) AppendLine(text, "silent", "yes");
         AppendLine(text, "contents", disk.contents);
         AppendLine(text, "partition", disk.partition);
+        if (!disk.partitionStyle.empty()) AppendLine(text, "partition-style", disk.partitionStyle);
+        if (disk.partitionLength) AppendLine(text, "partition-length", std::to_string(*disk.partitionLength));
         AppendLine(text, "filesystem", disk.fileSystem);
         AppendLine(text, "label", disk.label);
         AppendLine(text, "letter", disk.letter);

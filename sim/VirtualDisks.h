@@ -8,6 +8,7 @@
 //   name = Quarrix QX7 USB Device      (friendly name; "name-unreadable = yes" hides it)
 //   number = 1                         (disk number)
 //   length = 1000204886016             (bytes)
+//   sector-size = 4096                 (bytes per logical sector, a power of two; 512 if left out)
 //   open = fail                        (the disk cannot be opened: never listed)
 //   ioctl = fail                       (the storage requests fail: never listed)
 //   fail-command = clean               (select|clean|create|format|assign|format.com|label)
@@ -23,6 +24,8 @@
 //   silent = yes                       (the utilities print nothing for this disk)
 //   contents = old files               (what is on the disk; "empty" once cleaned)
 //   partition = none|primary
+//   partition-style = MBR|GPT          (the partition table diskpart made; none once cleaned)
+//   partition-length = 1000204886016   (bytes the partition spans; none once cleaned)
 //   filesystem = NTFS|exFAT|RAW
 //   label = Backup
 //   letter = F
@@ -40,6 +43,7 @@ struct VirtualDisk {
     bool nameUnreadable = false;
     std::uint32_t number = 0;
     std::int64_t length = 0;
+    std::uint32_t sectorSize = 512;
     bool openFails = false;
     bool ioctlFails = false;
     std::string failCommand;
@@ -52,6 +56,8 @@ struct VirtualDisk {
     bool silent = false;
     std::string contents = "old files";
     std::string partition = "primary";
+    std::string partitionStyle;                 // "MBR" or "GPT"; empty: not recorded
+    std::optional<std::int64_t> partitionLength;
     std::string fileSystem = "NTFS";
     std::string label;
     std::string letter;

@@ -82,6 +82,21 @@ TEST(DriveList, NoDriveShowsTheNoDriveEntryDisabledAndLeavesTheLetterListEmpty) 
     EXPECT_TRUE(program.Letters().empty());
 }
 
+// A maker drive that cannot be opened or does not answer is named while no drive is listed.
+TEST(DriveList, AMakerDriveThatDoesNotAnswerIsNamedUntilADriveIsListed) {
+    VirtualDisk silent = MakerDisk(6, "Quarrix QX7 USB Device", k1TB), locked = silent;
+    silent.ioctlFails = locked.openFails = true;
+    TestEnvironment environment({silent});
+    RunningProgram program;
+    EXPECT_EQ(program.Status(), kNotReadyText);
+    environment.WriteDisks({locked});
+    program.SendDeviceChange();
+    EXPECT_EQ(program.Status(), kNotReadyText);
+    environment.WriteDisks({locked, MakerDisk(1, "Quarrix QX7 USB Device", k1TB)});
+    program.SendDeviceChange();
+    EXPECT_EQ(program.Status(), kIdleWarning);
+}
+
 TEST(DriveList, ARescanKeepsTheFileSystemAndTheLetterWhileItIsFree) {
     TestEnvironment environment({MakerDisk(1, "Quarrix QX7 USB Device", k1TB)});
     RunningProgram program;

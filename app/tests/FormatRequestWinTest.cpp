@@ -20,6 +20,7 @@ namespace {
 
 const Texts kEnglish(Language::English);
 constexpr wchar_t kWindows7[] = L"Windows 7 Professional";
+constexpr std::int64_t k4TB = 4000787030016;
 const std::string kDisk3Script =
     "select disk 3\r\nclean\r\ncreate partition primary\r\nformat fs=NTFS label=Quarrix quick\r\nassign letter=F\r\n";
 
@@ -32,6 +33,11 @@ struct JobCase {
     const char* leftOverScript = nullptr;  // an older script of the same name
     const char* friendlyName = "Quarrix QX7 USB Device";
     bool warns = false;  // the Enterprise warning, between writing the script and starting the run
+    std::int64_t length = 1000204886016;  // of the formatted disk
+    std::uint32_t sectorSize = 512;
+    const char* partitionStyle = "MBR";   // the partition table it ends with
+    std::int64_t partitionLength = 0;     // 0: the disk's whole length
+    const wchar_t* spaceNote = L"";       // the confirmation's paragraph on unused space
 };
 
 void PrintTo(const JobCase& c, std::ostream* out) { *out << c.name; }
@@ -79,7 +85,18 @@ INSTANTIATE_TEST_SUITE_P(
         JobCase{"EnterpriseInTheFriendlyNameItself", {3}, {0, L"F:"}, kDisk3Script, kWindows7, nullptr,
                 "Quarrix Enterprise USB Device", true},
         JobCase{"DifferentLetterCaseIsNotTheEnterpriseDrive", {3}, {0, L"F:"}, kDisk3Script, kWindows7, nullptr,
-                "Quarrix enterprise USB Device", false}),
+                "Quarrix enterprise USB Device", false},
+        // Beyond 2^32 sectors a master boot record would leave the rest unused: GPT, but not on XP.
+        JobCase{"FourTerabytesOf512ByteSectorsBecomeGptWhole", {3}, {0, L"F:"},
+                "select disk 3\r\nclean\r\nconvert gpt\r\ncreate partition primary\r\n"
+                "format fs=NTFS label=Quarrix quick\r\nassign letter=F\r\n",
+                kWindows7, nullptr, "Quarrix QX7 USB Device", false, k4TB, 512, "GPT"},
+        JobCase{"FourTerabytesOf4096ByteSectorsStayMbrWhole", {3}, {0, L"F:"}, kDisk3Script, kWindows7, nullptr,
+                "Quarrix QX7 USB Device", false, k4TB, 4096},
+        JobCase{"WindowsXpKeepsMbrAndSaysWhatItCannotUse", {3}, {0, L"F:"},
+                "select disk 3\r\nclean\r\ncreate partition primary\r\nassign letter=F\r\n", kWindowsXp, nullptr,
+                "Quarrix QX7 USB Device", false, k4TB, 512, "MBR", 2199023255552,
+                L"Windows XP can use only the first 2.2 TB of this drive; the rest stays unused."}),
     [](const testing::TestParamInfo<JobCase>& info) { return std::string(info.param.name); });
 
 TEST_P(JobTest, WritesTheScriptRunsDiskpartOnItAndCleansUp) {
@@ -87,10 +104,14 @@ TEST_P(JobTest, WritesTheScriptRunsDiskpartOnItAndCleansUp) {
     const bool windowsXp = std::wstring(c.productName) == kWindowsXp;
     std::vector<VirtualDisk> disks;
     for (std::uint32_t number : c.disks) disks.push_back(QuarrixDisk(number, 1500, c.friendlyName));
+    disks.back().length = c.length;
+    disks.back().sectorSize = c.sectorSize;
     std::vector<VirtualDisk> expectedDisks = disks;
     expectedDisks.back() =
         Formatted(disks.back(), c.choice.fileSystem ? Narrow(c.choice.fileSystem) : "NTFS",
                   c.choice.label ? Utf8FromWide(c.choice.label) : "Quarrix", Narrow(c.choice.letter).substr(0, 1));
+    expectedDisks.back().partitionStyle = c.partitionStyle;
+    if (c.partitionLength) expectedDisks.back().partitionLength = c.partitionLength;
     TestEnvironment environment(disks, c.productName);
     const std::wstring scriptName = L"diskpart" + std::to_wstring(c.disks.back());
     const std::wstring scriptPath = environment.TempPath() + scriptName;
@@ -101,7 +122,7 @@ TEST_P(JobTest, WritesTheScriptRunsDiskpartOnItAndCleansUp) {
     ASSERT_TRUE(Choose(program, c.choice)) << "a letter may be in use under this Wine prefix";
 
     StartFormatPress press(program);
-    ASSERT_TRUE(Confirm(program));
+    ASSERT_TRUE(Confirm(program, true, L"", c.spaceNote));
     if (c.warns) {
         HWND box = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
         ASSERT_NE(box, nullptr) << "no warning";

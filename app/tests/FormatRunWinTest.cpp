@@ -646,6 +646,17 @@ TEST(FormatRunTest, ClosingAndDeviceChangesDuringARunLeaveItAsStartedAndClosingW
         EXPECT_EQ(program.SelectedFileSystem(), L"exFAT");
         EXPECT_EQ(WindowState(program), RunShown(kFormatting));
     }
+    // A scan during the run that lists no drive but meets one that does not answer leaves the
+    // status line as it is; once the run is over, it is told there.
+    VirtualDisk notReady = QuarrixDisk(5);
+    notReady.ioctlFails = true;
+    const std::wstring notReadyFile = environment.DisksFile() + L"-not-ready.txt";
+    ASSERT_TRUE(ReplaceWholeFile(notReadyFile, DisksText({notReady})));
+    std::optional<ScopedEnvironmentVariable> onlyNotReady(std::in_place, kVirtualDisksVariable, notReadyFile);
+    program.SendDeviceChange();
+    ASSERT_EQ(program.Drives(), std::vector<std::wstring>{kNoDrivesText});
+    EXPECT_EQ(WindowState(program), RunShown(kFormatting));
+    onlyNotReady.reset();
     // A click that reaches the handler during the run (the button is hidden) starts nothing.
     StartFormatPress second(program);
     ASSERT_TRUE(second.HandlerReturned(kBoxTimeoutMs));
@@ -654,6 +665,12 @@ TEST(FormatRunTest, ClosingAndDeviceChangesDuringARunLeaveItAsStartedAndClosingW
     // The run went on with the choices it started with.
     EXPECT_TRUE(RunEndsWith(program, environment, kFinished));
     EXPECT_EQ(DisksText(environment.ReadDisks()), DisksText({Formatted(target, "exFAT", "Backup", "K"), bystander}));
+    onlyNotReady.emplace(kVirtualDisksVariable, notReadyFile);
+    program.SendDeviceChange();
+    EXPECT_EQ(WindowState(program), NoRunShown(kNotReadyText, RGB(255, 0, 0)));
+    onlyNotReady.reset();
+    program.SendDeviceChange();
+    EXPECT_EQ(WindowState(program), NoRunShown(kIdleWarning, RGB(255, 0, 0)));
     ASSERT_TRUE(AnsweredAtOnce(program.Window(), WM_QUERYENDSESSION, 0, &endSession));
     EXPECT_EQ(endSession, TRUE);
     PressButton(program.Window(), IDCANCEL);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -114,6 +115,22 @@ TEST(DriveRulesTest, DriveEntryJoinsSignedDiskNumberModelAndSizePart) {
 TEST(DriveRulesTest, DriveEntryOfRealOneTerabyteQx7) {
     EXPECT_EQ(FormatDriveEntry(1, ModelDisplayName(L"Quarrix QX7 USB Device"), NominalSizeGB(1000204886016)),
               L"[1] - Quarrix QX7 (1TB)");
+}
+
+TEST(DriveRulesTest, GptOnlyBeyondTwoToThe32Sectors) {
+    for (const auto& [length, sectorSize, gpt] : {std::tuple{2199023255552, 512u, false}, {2199023255553, 512u, true},
+                                                  {17592186044416, 4096u, false}, {17592186044417, 4096u, true}})
+        EXPECT_EQ(NeedsGptPartitionTable(length, sectorSize), gpt) << length;
+}
+
+TEST(DriveRulesTest, ScanNoticeOnlyWhenNoDriveIsListedNamingTheAccountOnlyWhenEveryOpenWasRefused) {
+    const std::wstring notReady = L"A Quarrix drive is attached but not ready: unlock it or plug it in again.";
+    const std::wstring refused =
+        L"A Quarrix drive is attached, but this account may not open it: start the program as an administrator.";
+    for (const auto& [listed, passedOver, notice] :
+         {std::tuple{false, PassedOverDevices{0, 0}, std::wstring()}, {true, {1, 1}, L""}, {false, {2, 1}, notReady},
+          {false, {2, 2}, refused}})
+        EXPECT_EQ(ScanNotice(listed, passedOver) ? ScanNotice(listed, passedOver) : L"", notice) << notice;
 }
 
 TEST(DriveRulesTest, ListedModelTextSkipsOnlyModelTextsHoldingUsbstor) {

@@ -27,9 +27,11 @@ struct FakeDevice {
     std::wstring path;
     DWORD diskNumber = 0;
     LONGLONG length = 0;
-    bool opens = true;
+    DWORD openError = ERROR_SUCCESS;  // why the disk cannot be opened; ERROR_SUCCESS: it opens
     Reply numberReply;
     Reply lengthReply;
+    Reply geometryReply;
+    DWORD bytesPerSector = 512;
     int closes = 0;
 };
 
@@ -109,7 +111,9 @@ HANDLE WINAPI FakeCreateFile(LPCWSTR path, DWORD access, DWORD share, LPSECURITY
         if (device.path != path) continue;
         const bool asked = access == (GENERIC_READ | GENERIC_WRITE) && share == (FILE_SHARE_READ | FILE_SHARE_WRITE) &&
                            disposition == OPEN_EXISTING && flags == 0;
-        return asked && device.opens ? reinterpret_cast<HANDLE>(&device) : INVALID_HANDLE_VALUE;
+        if (asked && device.openError == ERROR_SUCCESS) return reinterpret_cast<HANDLE>(&device);
+        ::SetLastError(asked ? device.openError : ERROR_INVALID_PARAMETER);
+        return INVALID_HANDLE_VALUE;
     }
     return INVALID_HANDLE_VALUE;
 }
@@ -147,6 +151,11 @@ BOOL WINAPI FakeDeviceIoControl(HANDLE disk, DWORD code, LPVOID, DWORD, LPVOID o
         length.Length.QuadPart = device.length;
         return Answer(device.lengthReply, length, out, outSize, returned);
     }
+    if (code == IOCTL_DISK_GET_DRIVE_GEOMETRY_EX) {
+        DISK_GEOMETRY_EX geometry{};
+        geometry.Geometry.BytesPerSector = device.bytesPerSector;
+        return Answer(device.geometryReply, geometry, out, outSize, returned);
+    }
     ::SetLastError(ERROR_INVALID_FUNCTION);
     return FALSE;
 }
@@ -176,13 +185,15 @@ protected:
     ~SetupApiDiskSourceTest() override { fake = nullptr; }
 
     std::vector<DiskDeviceInfo> Enumerate() {
-        const auto disks = EnumerateMakerDisks(kFakePlatform);
+        passedOver = PassedOverDevices{};
+        const auto disks = EnumerateMakerDisks(kFakePlatform, &passedOver);
         EXPECT_TRUE(disks.has_value());
         EXPECT_TRUE(system.setFreed);
         return disks.value_or(std::vector<DiskDeviceInfo>{});
     }
 
     FakeSystem system;
+    PassedOverDevices passedOver;
 };
 
 TEST_F(SetupApiDiskSourceTest, FriendlyNameLongerThanTheFirstBufferIsReadAgainWithTheSizeAsked) {
@@ -197,29 +208,42 @@ TEST_F(SetupApiDiskSourceTest, FriendlyNameLongerThanTheFirstBufferIsReadAgainWi
     EXPECT_EQ(disks[0].length, 1000204886016);
 }
 
-TEST_F(SetupApiDiskSourceTest, DiskWhoseStorageRequestFailsOrAnswersShortIsNotListed) {
+// The geometry gives only the sector size, 512 when it is not to be had.
+TEST_F(SetupApiDiskSourceTest, DiskWhoseStorageRequestFailsOrAnswersShortIsCountedInsteadOfListed) {
     const struct {
         const char* what;
         Reply number;
         Reply length;
+        Reply geometry = {};
+        DWORD bytesPerSector = 4096;
+        std::uint32_t sectorSize = 0;  // 0: the disk is not listed
     } cases[] = {
         {"disk-number request fails", {false}, {}},
         {"disk-number request fills 8 of 12 bytes", {true, 8}, {}},
         {"disk-number request fills nothing", {true, 0}, {}},
         {"length request fails", {}, {false}},
         {"length request fills 4 of 8 bytes", {}, {true, 4}},
+        {"geometry answers only its first part", {}, {}, {true, sizeof(DISK_GEOMETRY)}, 4096, 4096},
+        {"geometry request fails", {}, {}, {false}, 4096, 512},
+        {"geometry answers short", {}, {}, {true, sizeof(DISK_GEOMETRY) - 4}, 4096, 512},
+        {"geometry answers 0", {}, {}, {}, 0, 512},
+        {"geometry answers no power of two", {}, {}, {}, 520, 512},
     };
     for (const auto& c : cases) {
         system = FakeSystem{};
         FakeDevice faulty = MakerDisk(1, L"Quarrix QX7 USB Device", 0);
         faulty.numberReply = c.number;
         faulty.lengthReply = c.length;
+        faulty.geometryReply = c.geometry;
+        faulty.bytesPerSector = c.bytesPerSector;
         system.devices = {faulty, MakerDisk(2, L"Quarrix QX7 USB Device", 2)};
 
         const auto disks = Enumerate();
 
-        ASSERT_EQ(disks.size(), 1u) << c.what;
-        EXPECT_EQ(disks[0].diskNumber, 2u) << c.what;
+        ASSERT_EQ(disks.size(), c.sectorSize ? 2u : 1u) << c.what;
+        EXPECT_EQ(disks[0].sectorSize, c.sectorSize ? c.sectorSize : 512u) << c.what;
+        EXPECT_EQ(passedOver.notAnswering, c.sectorSize ? 0 : 1) << c.what;
+        EXPECT_EQ(disks[0].diskNumber, c.sectorSize ? 0u : 2u) << c.what;
         EXPECT_EQ(system.devices[0].closes, 1) << c.what;
         EXPECT_EQ(system.devices[1].closes, 1) << c.what;
     }
@@ -239,17 +263,21 @@ TEST_F(SetupApiDiskSourceTest, EachDeviceIsPairedWithItsOwnInterface) {
     }
 }
 
-TEST_F(SetupApiDiskSourceTest, DiskThatCannotBeOpenedIsPassedOver) {
-    FakeDevice locked = MakerDisk(1, L"Quarrix QX7 USB Device", 1);
-    locked.opens = false;
-    system.devices = {locked, MakerDisk(2, L"Quarrix QX7 USB Device", 2)};
+TEST_F(SetupApiDiskSourceTest, DiskThatCannotBeOpenedIsPassedOverAndCountedRefusedOnlyForAccessDenied) {
+    for (DWORD error : {DWORD(ERROR_ACCESS_DENIED), DWORD(ERROR_NOT_READY)}) {
+        FakeDevice locked = MakerDisk(1, L"Quarrix QX7 USB Device", 1);
+        locked.openError = error;
+        system.devices = {locked, MakerDisk(2, L"Quarrix QX7 USB Device", 2)};
 
-    const auto disks = Enumerate();
+        const auto disks = Enumerate();
 
-    ASSERT_EQ(disks.size(), 1u);
-    EXPECT_EQ(disks[0].diskNumber, 2u);
-    EXPECT_EQ(system.devices[0].closes, 0);
-    EXPECT_EQ(system.devices[1].closes, 1);
+        ASSERT_EQ(disks.size(), 1u);
+        EXPECT_EQ(disks[0].diskNumber, 2u);
+        EXPECT_EQ(system.devices[0].closes, 0);
+        EXPECT_EQ(system.devices[1].closes, 1);
+        EXPECT_EQ(passedOver.notAnswering, 1);
+        EXPECT_EQ(passedOver.openRefused, error == ERROR_ACCESS_DENIED ? 1 : 0);
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "drives/DriveRules.h"
@@ -139,6 +140,12 @@ TEST(FormatRequestRulesTest, ConfirmationNamesTheDriveAndItsVolumesInLetterOrder
     // A label typed as a placeholder stays as typed.
     EXPECT_EQ(BuildFormatConfirmation(english, entry, {{L'E', L"%1 %% %2"}}),
               head + L"It holds E: (%1 %% %2).\n\n" + tail);
+    EXPECT_EQ(BuildFormatConfirmation(english, entry, {}, UnusedSpaceNote(true, 4000787030016, 512)),
+              head + L"Windows XP can use only the first 2.2 TB of this drive; the rest stays unused.\n\n" + tail);
+    EXPECT_EQ(UnusedSpaceNote(true, 20000000000000, 4096),
+              L"Windows XP can use only the first 17.6 TB of this drive; the rest stays unused.");
+    for (const auto& [xp, length, sectorSize] : {std::tuple{false, 4000787030016, 512u}, {true, 4000787030016, 4096u}})
+        EXPECT_EQ(UnusedSpaceNote(xp, length, sectorSize), L"");
 }
 
 }  // namespace

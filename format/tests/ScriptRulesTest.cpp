@@ -28,6 +28,13 @@ TEST(ScriptRulesTest, ScriptForWindowsXpLeavesOutFormatLineWhateverLabelAndFileS
     EXPECT_EQ(BuildDiskpartScript("2", "NTFS", "My Files", "F", true), script);
 }
 
+TEST(ScriptRulesTest, ConvertGptStandsBetweenCleanAndCreateForADiskThatNeedsItButNeverOnWindowsXp) {
+    EXPECT_EQ(BuildDiskpartScript("2", "NTFS", "", "F", false, true),
+              "select disk 2\nclean\nconvert gpt\ncreate partition primary\nformat fs=NTFS label= quick\n"
+              "assign letter=F\n");
+    EXPECT_EQ(BuildDiskpartScript("2", "NTFS", "", "F", true, true), BuildDiskpartScript("2", "NTFS", "", "F", true));
+}
+
 TEST(ScriptRulesTest, FormatLineCarriesAPlainAsciiLabelQuotedOnlyWhenItHoldsABlankAndNoOtherLabel) {
     const struct {
         const wchar_t* label;

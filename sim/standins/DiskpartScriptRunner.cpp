@@ -9,6 +9,9 @@
 namespace {
 
 const char kNoUsableSpace[] = "Virtual Disk Service error:\nThere is not enough usable space for this operation.";
+const char kNotConvertible[] =
+    "Virtual Disk Service error:\nThe specified disk is not convertible. CDROMs and DVDs\n"
+    "are examples of disks that are not convertible.";
 
 bool IsAsciiLetter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -110,6 +113,7 @@ public:
         const std::string command = SplitTokens(line)[0];
         if (command == "select") return Select(line);
         if (command == "clean") return Clean(line);
+        if (command == "convert") return Convert(line);
         if (command == "create") return Create(line);
         if (command == "format") return Format(line);
         if (command == "assign") return Assign(line);
@@ -160,8 +164,20 @@ private:
         disk->fileSystem = "RAW";
         disk->label.clear();
         disk->letter.clear();
+        disk->partitionStyle.clear();
+        disk->partitionLength.reset();
         volumeSelected_ = false;
         return Done(*disk, {"DiskPart succeeded in cleaning the disk."}, true);
+    }
+
+    // Only a disk without a partition can take a new partition table.
+    CommandOutcome Convert(const std::string& line) {
+        if (line != "convert gpt") return InvalidArguments("CONVERT");
+        VirtualDisk* disk = Selected();
+        if (disk == nullptr) return Failure(kDiskpartExitServiceError, kNoDiskSelected);
+        if (disk->partition != "none") return Failure(kDiskpartExitServiceError, kNotConvertible);
+        disk->partitionStyle = "GPT";
+        return Done(*disk, {"DiskPart successfully converted the selected disk to GPT format."}, true);
     }
 
     CommandOutcome Create(const std::string& line) {
@@ -172,6 +188,12 @@ private:
         // The new partition spans the whole disk, so there must be no partition yet.
         if (disk->partition != "none") return Failure(kDiskpartExitServiceError, kNoUsableSpace);
         disk->partition = "primary";
+        // A disk not converted gets a master boot record, whose partition ends after 2^32 sectors.
+        if (disk->partitionStyle != "GPT") disk->partitionStyle = "MBR";
+        const std::uint64_t mbrLimit = (std::uint64_t{1} << 32) * disk->sectorSize;
+        disk->partitionLength = disk->partitionStyle == "GPT" || static_cast<std::uint64_t>(disk->length) <= mbrLimit
+                                    ? disk->length
+                                    : static_cast<std::int64_t>(mbrLimit);
         volumeSelected_ = true;
         return Done(*disk, {"DiskPart succeeded in creating the specified partition."}, true);
     }

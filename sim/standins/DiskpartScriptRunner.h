@@ -6,6 +6,7 @@
 // Commands (one per line, every line ended by CR LF, tokens separated by single blanks):
 //   select disk N
 //   clean
+//   convert gpt
 //   create partition primary
 //   format fs=NTFS|exFAT [label=<one word, possibly empty, or "in double quotes">] quick
 //   assign letter=X
@@ -52,7 +53,7 @@ inline constexpr char kNoVolumeSelected[] = "There is no volume selected.";
 inline constexpr char kDiskNotValid[] = "The disk you specified is not valid.";
 inline constexpr char kArgumentsNotValid[] = "The arguments specified for this command are not valid.";
 inline constexpr char kUnknownCommand[] =
-    "This DiskPart stand-in knows only: select disk, clean, create partition primary, format, assign.";
+    "This DiskPart stand-in knows only: select disk, clean, convert gpt, create partition primary, format, assign.";
 inline constexpr char kDefaultFailMessage[] =
     "DiskPart has encountered an error: The media is write protected.\n"
     "See the System Event Log for more information.";

@@ -32,11 +32,14 @@ inline VirtualDisk OtherDriveWithNumber(std::uint32_t number) {
     return other;
 }
 
-// The disk as the utilities leave it after a whole run.
+// The disk as the utilities leave it after a whole run: one partition over the whole disk, in a
+// master boot record (the disk is within its reach).
 inline VirtualDisk Formatted(VirtualDisk disk, const std::string& fileSystem, const std::string& label,
                              const std::string& letter) {
     disk.contents = "empty";
     disk.partition = "primary";
+    disk.partitionStyle = "MBR";
+    disk.partitionLength = disk.length;
     disk.fileSystem = fileSystem;
     disk.label = label;
     disk.letter = letter;
@@ -151,13 +154,14 @@ inline void PressEnterInBox(HWND box) {
 }
 
 // Answers the question before a drive is wiped, once it is checked: it names the selected drive
-// and `volumes` as the box lists them (empty: none). `format`: OK; otherwise Enter, which Cancel,
-// the default button, takes.
+// and `volumes` as the box lists them (empty: none), and the paragraph `spaceNote` (empty: none).
+// `format`: OK; otherwise Enter, which Cancel, the default button, takes.
 inline testing::AssertionResult Confirm(RunningProgram& program, bool format = true,
-                                        const std::wstring& volumes = std::wstring()) {
+                                        const std::wstring& volumes = std::wstring(),
+                                        const std::wstring& spaceNote = std::wstring()) {
     HWND box = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
     if (!box) return testing::AssertionFailure() << "no confirmation; the window shows " << WindowState(program);
-    ExpectBoxOf(program, box, ConfirmationText(program.SelectedDrive(), volumes), {IDOK, IDCANCEL},
+    ExpectBoxOf(program, box, ConfirmationText(program.SelectedDrive(), volumes, spaceNote), {IDOK, IDCANCEL},
                 ::LoadIconW(nullptr, IDI_WARNING));
     if (format) {
         PressButton(box, IDOK);

@@ -9,6 +9,8 @@ inline constexpr wchar_t kAboutWindowTitle[] = L"About Quarrix Disk Formatter v1
 inline constexpr wchar_t kNoDrivesText[] = L"No Quarrix drives found.";
 inline constexpr wchar_t kIdleWarning[] =
     L"Warning: This program will delete all your data stored on the Quarrix drive!";
+inline constexpr wchar_t kNotReadyText[] =
+    L"A Quarrix drive is attached but not ready: unlock it or plug it in again.";
 inline constexpr wchar_t kPartitioning[] = L"Partitioning drive...";
 inline constexpr wchar_t kFormatting[] = L"Formatting drive...";
 inline constexpr wchar_t kFinished[] = L"The formatting has successfully finished!";
@@ -26,8 +28,10 @@ inline constexpr wchar_t kStoppedRunText[] =
     L"Format to format it.";
 
 // The question before a drive is wiped: `volumes` as the box lists them ("E: (Photos), F:"),
-// empty when the disk holds none.
-inline std::wstring ConfirmationText(const std::wstring& driveEntry, const std::wstring& volumes) {
+// empty when the disk holds none; `spaceNote` the paragraph on the space Windows XP leaves unused.
+inline std::wstring ConfirmationText(const std::wstring& driveEntry, const std::wstring& volumes,
+                                     const std::wstring& spaceNote = L"") {
     return L"All data on the drive \"" + driveEntry + L"\" will be deleted.\n\n" +
-           (volumes.empty() ? L"" : L"It holds " + volumes + L".\n\n") + L"Press OK to format it, or Cancel to keep it.";
+           (volumes.empty() ? L"" : L"It holds " + volumes + L".\n\n") +
+           (spaceNote.empty() ? L"" : spaceNote + L"\n\n") + L"Press OK to format it, or Cancel to keep it.";
 }
