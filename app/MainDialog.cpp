@@ -1,5 +1,6 @@
 #include "app/MainDialog.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "app/AboutDialog.h"
@@ -10,26 +11,33 @@
 
 namespace {
 
-// A screen reader names a control without text of its own by the static text just before it in
-// the window order.
-struct LabelledControl {
-    const wchar_t* label;
+// The labels by their place in the template (0 is its first control), each with the control it
+// names and the room it may grow into, in dialog units: up to the next control on its row or the
+// dialog's edge. A screen reader names a control without text of its own by the static text just
+// before it in the window order.
+struct Label {
+    std::size_t templateIndex;
     int control;
+    TextId text;
+    int roomDialogUnits;
 };
-constexpr LabelledControl kLabelledControls[] = {{L"Select Quarrix Drive:", IDC_DRIVE_LIST},
-                                                 {L"Drive Label:", IDC_LABEL_EDIT},
-                                                 {L"Drive Letter:", IDC_LETTER_LIST},
-                                                 {L"Filesystem:", IDC_FILE_SYSTEM_LIST}};
+constexpr Label kLabels[] = {{5, IDC_DRIVE_LIST, TextId::DriveListLabel, 140},
+                             {6, IDC_LABEL_EDIT, TextId::VolumeLabelLabel, 148},
+                             {7, IDC_LETTER_LIST, TextId::DriveLetterLabel, 51},
+                             {15, IDC_FILE_SYSTEM_LIST, TextId::FileSystemLabel, 84}};
 
 struct ToolTip {
     int control;
-    const wchar_t* text;
+    TextId text;
 };
-constexpr ToolTip kToolTips[] = {{IDC_SEARCH_ICON, L"Search for Quarrix drives again"},
-                                 {IDC_LOGO_ICON, L"About Quarrix Disk Formatter"},
-                                 {IDC_WEB_LINK, kMakerUrl}};
+constexpr ToolTip kToolTips[] = {{IDC_SEARCH_ICON, TextId::SearchAgainToolTip}, {IDC_LOGO_ICON, TextId::AboutToolTip}};
 
-constexpr wchar_t kOpenAddressYourself[] = L"Open this address in your web browser: ";
+std::vector<HWND> ChildrenInTemplateOrder(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    return children;
+}
 
 // The message box that the window's thread shows now, owned by the window.
 struct OwnedBoxSearch {
@@ -46,13 +54,36 @@ BOOL CALLBACK NoteOwnedBox(HWND window, LPARAM data) {
     return FALSE;
 }
 
-HWND FindChildWithText(HWND parent, const wchar_t* text) {
-    for (HWND child = ::GetWindow(parent, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t childText[64] = {};
-        ::GetWindowTextW(child, childText, 64);
-        if (std::wstring(childText) == text) return child;
-    }
-    return nullptr;
+// The rectangle the text takes in the control's font, drawn with `format` (and wrapped at `width`
+// pixels for DT_WORDBREAK), in pixels.
+RECT TextBoundsIn(HWND control, const wchar_t* text, UINT format, int width) {
+    RECT bounds{0, 0, width, 0};
+    const HDC dc = ::GetDC(control);
+    if (!dc) return bounds;
+    const HGDIOBJ oldFont = ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(control, WM_GETFONT, 0, 0)));
+    ::DrawTextW(dc, text, -1, &bounds, DT_CALCRECT | format);
+    ::SelectObject(dc, oldFont);
+    ::ReleaseDC(control, dc);
+    return bounds;
+}
+
+// The width the text takes on one line in the control's font, in pixels.
+int TextWidthIn(HWND control, const wchar_t* text) {
+    const RECT bounds = TextBoundsIn(control, text, DT_SINGLELINE, 0);
+    return bounds.right - bounds.left;
+}
+
+// A label widens to its text and a few per cent more (another system's font may be wider), as far
+// as its room allows; one that fits so keeps the template's size.
+void WidenToFit(HWND dialog, HWND label, const wchar_t* text, int roomDialogUnits) {
+    RECT client{};
+    ::GetClientRect(label, &client);
+    const int needed = TextWidthIn(label, text);
+    if (needed + needed / 25 + 1 <= client.right) return;
+    RECT room{0, 0, roomDialogUnits, 0};
+    ::MapDialogRect(dialog, &room);
+    const int width = std::min(needed + needed / 25 + 1, int(room.right));
+    ::SetWindowPos(label, nullptr, 0, 0, width, client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
@@ -73,8 +104,10 @@ BEGIN_MESSAGE_MAP(CQuarrix_Disk_FormatterDlg, CDialog)
     ON_MESSAGE(WM_QUERYENDSESSION, &CQuarrix_Disk_FormatterDlg::OnQueryEndSession)
 END_MESSAGE_MAP()
 
-CQuarrix_Disk_FormatterDlg::CQuarrix_Disk_FormatterDlg()
-    : CDialog(IDD_MAIN), m_hIcon(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_APP))) {}
+CQuarrix_Disk_FormatterDlg::CQuarrix_Disk_FormatterDlg(std::optional<LANGID> languageId)
+    : CDialog(IDD_MAIN),
+      m_texts(LanguageOfLanguageId(languageId.value_or(::GetUserDefaultUILanguage()))),
+      m_hIcon(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_APP))) {}
 
 void CQuarrix_Disk_FormatterDlg::DoDataExchange(CDataExchange* exchange) {
     DDX_Control(exchange, IDC_DRIVE_LIST, m_driveList);
@@ -89,17 +122,16 @@ void CQuarrix_Disk_FormatterDlg::DoDataExchange(CDataExchange* exchange) {
 
 BOOL CQuarrix_Disk_FormatterDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    PlaceLabelsBeforeTheirControls();
+    const std::vector<HWND> children = ChildrenInTemplateOrder(m_hWnd);
+    ShowTexts(children);
+    PlaceLabelsBeforeTheirControls(children);
     ShowIconAtSystemSize(IDC_SEARCH_ICON, IDI_SEARCH, m_searchIcon);
     ShowIconAtSystemSize(IDC_LOGO_ICON, IDI_LOGO, m_logoIcon);
     AddToolTips();
 
     if (HMENU systemMenu = GetSystemMenu(FALSE)) {
-        wchar_t aboutText[128] = {};
-        if (::LoadStringW(AfxGetResourceHandle(), IDS_ABOUT_MENU, aboutText, 128) > 0) {
-            ::AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
-            ::AppendMenuW(systemMenu, MF_STRING, IDM_ABOUT, aboutText);
-        }
+        ::AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+        ::AppendMenuW(systemMenu, MF_STRING, IDM_ABOUT, m_texts[TextId::AboutMenuItem]);
     }
 
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
@@ -115,6 +147,8 @@ BOOL CQuarrix_Disk_FormatterDlg::OnInitDialog() {
     if (IsWindowsXp(m_osProductName)) m_fileSystemList.EnableWindow(FALSE);
     m_warningText.SetTextColor(kWarningColour);
     m_warningLine = m_warningText.GetWindowText();
+    ::GetWindowRect(m_warningText.m_hWnd, &m_warningLinePlace);
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&m_warningLinePlace), 2);
 
     ScanDrives();
     // TRUE: the dialog manager puts the focus on the first tab stop, Start Format.
@@ -160,7 +194,7 @@ void CQuarrix_Disk_FormatterDlg::OnWebLinkClicked() {
     if (!IsProcessElevated()) {
         ShellOpen(kMakerUrl);
     } else if (!OpenFromDesktopShell(kMakerUrl)) {
-        MessageBox(kOpenAddressYourself + std::wstring(kMakerUrl));
+        MessageBox(m_texts.Format(TextId::OpenAddressYourself, {kMakerUrl}));
     }
 }
 
@@ -172,7 +206,7 @@ void CQuarrix_Disk_FormatterDlg::OnSearchIconClicked() {
 void CQuarrix_Disk_FormatterDlg::OnLogoIconClicked() { ShowAboutBox(); }
 
 void CQuarrix_Disk_FormatterDlg::ShowAboutBox() {
-    CAboutDlg about;
+    CAboutDlg about(m_texts);
     about.DoModal();
 }
 
@@ -219,14 +253,30 @@ void CQuarrix_Disk_FormatterDlg::OnHeldCloseRequest(UINT command) {
     // Before any utility has started, stopping changes nothing on the drive, and the question
     // says so; a Yes counts only while that still holds, else the usual question follows.
     if (!run->HasStarted()) {
-        if (AskToStop(kStopBeforeStartQuestion) != IDYES || run->StopBeforeAnythingStarted() || !run->CanStop()) {
+        if (AskToStop(m_texts[TextId::StopBeforeStartQuestion]) != IDYES || run->StopBeforeAnythingStarted() || !run->CanStop()) {
             TakeRunEnd();
             return;
         }
     }
     // The run may have ended while the question was open; then this does nothing.
-    if (AskToStop(kStopQuestion) == IDYES) run->Stop();
+    if (AskToStop(m_texts[TextId::StopQuestion]) == IDYES) run->Stop();
     TakeRunEnd();
+}
+
+void CQuarrix_Disk_FormatterDlg::PlaceWarningLineFor(const std::wstring& text) {
+    RECT place = m_warningLinePlace;
+    const int width = place.right - place.left;
+    const RECT oneLine = TextBoundsIn(m_warningText.m_hWnd, L"X", DT_SINGLELINE, 0);
+    const RECT wrapped = TextBoundsIn(m_warningText.m_hWnd, text.c_str(), DT_WORDBREAK | DT_CENTER, width);
+    if (wrapped.bottom > oneLine.bottom) {
+        // Half a line up into the gap below the button row, and as much down towards the rule.
+        RECT half{0, 0, 0, 4};
+        ::MapDialogRect(m_hWnd, &half);
+        place.top -= half.bottom;
+        place.bottom += half.bottom;
+    }
+    ::SetWindowPos(m_warningText.m_hWnd, nullptr, place.left, place.top, width, place.bottom - place.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int CQuarrix_Disk_FormatterDlg::AskToStop(const wchar_t* question) {
@@ -236,9 +286,21 @@ int CQuarrix_Disk_FormatterDlg::AskToStop(const wchar_t* question) {
     return answer;
 }
 
-void CQuarrix_Disk_FormatterDlg::PlaceLabelsBeforeTheirControls() {
-    for (const LabelledControl& labelled : kLabelledControls) {
-        HWND label = FindChildWithText(m_hWnd, labelled.label);
+// The window's own texts in its language. The English window is the template as it stands.
+void CQuarrix_Disk_FormatterDlg::ShowTexts(const std::vector<HWND>& children) {
+    for (const Label& label : kLabels) {
+        if (label.templateIndex >= children.size()) continue;
+        ::SetWindowTextW(children[label.templateIndex], m_texts[label.text]);
+        if (m_texts.language() != Language::English)
+            WidenToFit(m_hWnd, children[label.templateIndex], m_texts[label.text], label.roomDialogUnits);
+    }
+    m_startButton.SetWindowText(m_texts[TextId::StartFormatButton]);
+    m_warningText.SetWindowText(m_texts[TextId::WarningLine]);
+}
+
+void CQuarrix_Disk_FormatterDlg::PlaceLabelsBeforeTheirControls(const std::vector<HWND>& children) {
+    for (const Label& labelled : kLabels) {
+        HWND label = labelled.templateIndex < children.size() ? children[labelled.templateIndex] : nullptr;
         HWND control = ::GetDlgItem(m_hWnd, labelled.control);
         if (!label || !control) continue;
         HWND before = ::GetWindow(control, GW_HWNDPREV);
@@ -259,13 +321,16 @@ void CQuarrix_Disk_FormatterDlg::AddToolTips() {
                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
                                   AfxGetResourceHandle(), nullptr);
     if (!tips) return;
-    for (const ToolTip& tip : kToolTips) {
+    const auto add = [&](int control, const wchar_t* text) {
         TOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = m_hWnd;
-        tool.uId = reinterpret_cast<UINT_PTR>(::GetDlgItem(m_hWnd, tip.control));
-        tool.lpszText = const_cast<wchar_t*>(tip.text);
+        tool.uId = reinterpret_cast<UINT_PTR>(::GetDlgItem(m_hWnd, control));
+        tool.lpszText = const_cast<wchar_t*>(text);
         ::SendMessageW(tips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    };
+    for (const ToolTip& tip : kToolTips) add(tip.control, m_texts[tip.text]);
+    // The web address is the same in every language.
+    add(IDC_WEB_LINK, kMakerUrl);
 }

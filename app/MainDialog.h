@@ -13,6 +13,7 @@
 #include "format/RunControl.h"
 #include "format/ScriptFile.h"
 #include "framework/Afx.h"
+#include "lang/Texts.h"
 #include "ui/ColorStaticST.h"
 
 // Posted by the format worker once it has left the run's end with the run's control, so the
@@ -26,8 +27,12 @@ inline constexpr COLORREF kWarningColour = RGB(255, 0, 0);
 
 class CQuarrix_Disk_FormatterDlg : public CDialog {
 public:
-    CQuarrix_Disk_FormatterDlg();
+    // The window speaks the user's display language (GetUserDefaultUILanguage), or the language
+    // of `languageId` when one is given.
+    explicit CQuarrix_Disk_FormatterDlg(std::optional<LANGID> languageId = std::nullopt);
 
+    // Every text the window and its boxes show, in the language chosen when the window was made.
+    const Texts m_texts;
     HICON m_hIcon;
     CComboBox m_driveList;
     CComboBox m_letterList;
@@ -101,7 +106,10 @@ private:
     const DiskDeviceInfo* SelectedDisk() const;
     // Shows the scan's notice (nothing: the warning) on the warning line, unless a run is under
     // way, when the line is the status line.
-    void ShowScanNotice(const wchar_t* notice);
+    void ShowScanNotice(std::optional<TextId> notice);
+    // The warning line keeps the template's one line, unless `text` needs two: then it takes half
+    // a line more above and below, in the gaps between the button row and the rule under it.
+    void PlaceWarningLineFor(const std::wstring& text);
 
     // Environment and format request.
     void ProbeEnvironment();
@@ -119,6 +127,8 @@ private:
     std::vector<DiskDeviceInfo> m_listedDrives;
     // Whether the warning line shows a scan's notice in the warning's place.
     bool m_showsScanNotice = false;
+    // The warning line's place in the template, in the window's client coordinates.
+    RECT m_warningLinePlace{};
 
     // The control of the current run, or of the last one once it has ended.
     std::shared_ptr<RunControl> m_runControl;
@@ -131,8 +141,10 @@ private:
 
     void ShowAboutBox();
 
-    // Accessibility and scaling, once the window exists.
-    void PlaceLabelsBeforeTheirControls();
+    // Texts, accessibility and scaling, once the window exists. The child windows are passed in
+    // the order of the template, by which the labels are found.
+    void ShowTexts(const std::vector<HWND>& children);
+    void PlaceLabelsBeforeTheirControls(const std::vector<HWND>& children);
     void ShowIconAtSystemSize(int controlId, UINT iconId, CIcon& icon);
     void AddToolTips();
     CIcon m_searchIcon;

@@ -8,8 +8,6 @@
 #define IDD_ABOUT 100
 #define IDD_MAIN 102
 
-#define IDS_ABOUT_MENU 101
-
 #define IDM_ABOUT 0x0010
 
 #define IDC_DRIVE_LIST 1001

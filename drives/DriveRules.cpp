@@ -46,12 +46,11 @@ std::wstring SizePart(std::int64_t nominalSizeGB) {
 
 }  // namespace
 
-const wchar_t* ScanNotice(bool driveListed, const PassedOverDevices& passedOver) {
-    if (driveListed || passedOver.notAnswering == 0) return nullptr;
+std::optional<TextId> ScanNotice(bool driveListed, const PassedOverDevices& passedOver) {
+    if (driveListed || passedOver.notAnswering == 0) return std::nullopt;
     // Only when every drive was refused is the account the cause (on Windows XP a limited one).
-    if (passedOver.openRefused == passedOver.notAnswering)
-        return L"A Quarrix drive is attached, but this account may not open it: start the program as an administrator.";
-    return L"A Quarrix drive is attached but not ready: unlock it or plug it in again.";
+    if (passedOver.openRefused == passedOver.notAnswering) return TextId::ScanAccessRefused;
+    return TextId::ScanNotReady;
 }
 
 std::uint32_t SectorSizeOrDefault(std::optional<std::uint32_t> reported) {

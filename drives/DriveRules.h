@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "lang/TextId.h"
+
 // What the platform learns about one present disk.
 struct DiskDeviceInfo {
     std::wstring interfacePath;
@@ -24,12 +26,9 @@ struct PassedOverDevices {
     int openRefused = 0;
 };
 
-// The one entry the drive list shows when no maker drive is attached.
-inline constexpr wchar_t kNoDrivesEntry[] = L"No Quarrix drives found.";
-
 // What the warning line says in place of the warning when a scan lists no drive but met a
 // maker device it could not list; nothing when the warning stands.
-const wchar_t* ScanNotice(bool driveListed, const PassedOverDevices& passedOver);
+std::optional<TextId> ScanNotice(bool driveListed, const PassedOverDevices& passedOver);
 
 // The logical sector size as the disk reported it, or 512 when it did not answer or answered 0
 // or a size that is not a power of two.

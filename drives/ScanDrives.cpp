@@ -45,7 +45,7 @@ void CQuarrix_Disk_FormatterDlg::ScanDrives() {
     if (m_driveList.GetCount() != 0) {
         FillLetterList();
     } else {
-        m_driveList.InsertString(0, kNoDrivesEntry);
+        m_driveList.InsertString(0, m_texts[TextId::NoDrivesEntry]);
         m_driveList.EnableWindow(FALSE);
         m_driveList.SetCurSel(0);
     }
@@ -74,12 +74,14 @@ void CQuarrix_Disk_FormatterDlg::SelectDrivePath(const std::wstring& interfacePa
     }
 }
 
-void CQuarrix_Disk_FormatterDlg::ShowScanNotice(const wchar_t* notice) {
+void CQuarrix_Disk_FormatterDlg::ShowScanNotice(std::optional<TextId> notice) {
     // During a run the line is the status line, which only the run writes.
     if (m_runInProgress) return;
     // A run's outcome stays until a scan has something to say in its place.
     if (!notice && !m_showsScanNotice) return;
     m_warningText.SetRole(TextRole::WarningLine);
-    m_warningText.SetWindowText(notice ? std::wstring(notice) : m_warningLine);
-    m_showsScanNotice = notice != nullptr;
+    const std::wstring text = notice ? std::wstring(m_texts[*notice]) : m_warningLine;
+    PlaceWarningLineFor(text);
+    m_warningText.SetWindowText(text);
+    m_showsScanNotice = notice.has_value();
 }

@@ -6,12 +6,6 @@
 #include "format/EnvironmentRules.h"
 #include "format/ScriptRules.h"
 
-namespace {
-
-constexpr wchar_t kScriptNotCreatedMessage[] = L"There was an error creating diskpart file.";
-
-}  // namespace
-
 int CQuarrix_Disk_FormatterDlg::WriteDiskpartScript(PinnedFolder& folder, HeldScript& script) {
     std::optional<PinnedFolder> pinned = PinTemporaryFolder(m_tempPath);
     std::optional<HeldScript> written;
@@ -24,7 +18,7 @@ int CQuarrix_Disk_FormatterDlg::WriteDiskpartScript(PinnedFolder& folder, HeldSc
         written = WriteAndHoldScript(*pinned, DiskpartScriptPath(std::wstring(), m_diskNumber), WithCrLfLineEnds(text));
     }
     if (!written) {
-        MessageBox(kScriptNotCreatedMessage, nullptr, MB_OK);
+        MessageBox(m_texts[TextId::ScriptNotCreated], nullptr, MB_OK);
         return 1;
     }
     folder = std::move(*pinned);

@@ -53,14 +53,14 @@ void CQuarrix_Disk_FormatterDlg::OnStartFormat() {
     HeldScript script;
     if (WriteDiskpartScript(folder, script) == 1) return;
 
-    if (IsEnterpriseEntry(m_driveEntry)) MessageBox(kEnterpriseWarning, nullptr, MB_OK);
+    if (IsEnterpriseEntry(m_driveEntry)) MessageBox(m_texts[TextId::EnterpriseWarning], nullptr, MB_OK);
 
     // The drive may have been pulled and its number taken by another disk since it was chosen
     // (while the warning waited, say): then nothing is wiped and the user chooses again.
     if (!ChosenDriveStillAttached(chosenPath)) {
         script.Discard();
         ScanDrives();
-        MessageBox(kDriveListChangedMessage, nullptr, MB_OK);
+        MessageBox(m_texts[TextId::DriveListChanged], nullptr, MB_OK);
         return;
     }
     // The confirmation waits as long as the user likes: a drive plugged in meanwhile may have
@@ -68,7 +68,7 @@ void CQuarrix_Disk_FormatterDlg::OnStartFormat() {
     if (!ChosenLetterStillFree()) {
         script.Discard();
         ScanDrives();
-        MessageBox(LetterTakenMessage(m_driveLetter[0]), nullptr, MB_OK);
+        MessageBox(LetterTakenMessage(m_texts, m_driveLetter[0]), nullptr, MB_OK);
         return;
     }
 
@@ -95,7 +95,7 @@ void CQuarrix_Disk_FormatterDlg::ReadFormatRequest() {
 // or nowhere to write the script.
 bool CQuarrix_Disk_FormatterDlg::RefuseUnsafeRequest() {
     if (m_letterList.GetCount() < 1) {
-        MessageBox(kNoFreeLetterMessage, nullptr, MB_OK);
+        MessageBox(m_texts[TextId::NoFreeLetter], nullptr, MB_OK);
         return true;
     }
     // Bytes are looked at only where the label goes to a utility as bytes; a label that is set
@@ -106,11 +106,11 @@ bool CQuarrix_Disk_FormatterDlg::RefuseUnsafeRequest() {
     const LabelCheck check =
         labelBytes ? CheckVolumeLabel(m_volumeLabel, *labelBytes, m_fileSystem) : LabelCheck{LabelProblem::NotInCodePage};
     if (check.problem != LabelProblem::None) {
-        MessageBox(LabelProblemMessage(check), nullptr, MB_OK);
+        MessageBox(LabelProblemMessage(m_texts, check), nullptr, MB_OK);
         return true;
     }
     if (m_tempPath.empty()) {
-        MessageBox(kNoTempPathMessage, nullptr, MB_OK);
+        MessageBox(m_texts[TextId::NoTempFolder], nullptr, MB_OK);
         return true;
     }
     return false;
@@ -118,8 +118,8 @@ bool CQuarrix_Disk_FormatterDlg::RefuseUnsafeRequest() {
 
 bool CQuarrix_Disk_FormatterDlg::ConfirmFormat() {
     const std::wstring question =
-        BuildFormatConfirmation(m_driveEntry, VolumesOfDisk(m_diskNumber),
-                                UnusedSpaceNote(IsWindowsXp(m_osProductName), m_diskLength, m_sectorSize));
+        BuildFormatConfirmation(m_texts, m_driveEntry, VolumesOfDisk(m_diskNumber),
+                                UnusedSpaceNote(m_texts, IsWindowsXp(m_osProductName), m_diskLength, m_sectorSize));
     return MessageBox(question, nullptr, MB_OKCANCEL | MB_ICONWARNING | MB_DEFBUTTON2) == IDOK;
 }
 
@@ -138,7 +138,7 @@ void CQuarrix_Disk_FormatterDlg::StartFormatWorker(std::wstring drivePath, Pinne
     // The run is in progress, closing held back and the button disabled until the worker reports
     // its end; all before the thread starts, which may finish before this handler returns.
     m_runInProgress = true;
-    BlockShutdown(m_hWnd, kShutdownBlockReason);
+    BlockShutdown(m_hWnd, m_texts[TextId::ShutdownReason]);
     // A disabled window loses the focus, and with it Escape, the way to stop the run: the focus
     // moves on to the next control first.
     if (::GetFocus() == m_startButton.m_hWnd) SendMessage(WM_NEXTDLGCTL, 0, FALSE);
@@ -149,7 +149,7 @@ void CQuarrix_Disk_FormatterDlg::StartFormatWorker(std::wstring drivePath, Pinne
         m_runInProgress = false;
         UnblockShutdown(m_hWnd);
         m_startButton.EnableWindow(TRUE);
-        MessageBox(WithSystemMessage(kFormatNotStartedLead, error, SystemErrorMessage(error)), nullptr,
+        MessageBox(WithSystemMessage(m_texts[TextId::FormatNotStarted], error, SystemErrorMessage(error)), nullptr,
                    MB_OK | MB_ICONERROR);
     }
 }

@@ -56,22 +56,20 @@ LabelCheck CheckVolumeLabel(const std::wstring& label, const std::string& labelB
     return {};
 }
 
-std::wstring LabelProblemMessage(const LabelCheck& check) {
+std::wstring LabelProblemMessage(const Texts& texts, const LabelCheck& check) {
     switch (check.problem) {
     case LabelProblem::TooLongForNtfs:
-        return L"The drive label is too long for NTFS.\n\nAn NTFS label holds at most 32 characters.";
+        return texts[TextId::LabelTooLongForNtfs];
     case LabelProblem::TooLongForExfat:
-        return L"The drive label is too long for exFAT.\n\nAn exFAT label holds at most 11 characters.";
+        return texts[TextId::LabelTooLongForExfat];
     case LabelProblem::HoldsQuotationMark:
-        return L"The drive label cannot hold a double quotation mark (\").";
+        return texts[TextId::LabelHoldsQuotationMark];
     case LabelProblem::HoldsControlCharacter:
-        return L"The drive label cannot hold a tab, a line break or another control character.";
+        return texts[TextId::LabelHoldsControlCharacter];
     case LabelProblem::HoldsCharacterExfatRefuses:
-        return L"An exFAT drive label cannot hold the character '" + std::wstring(1, check.character) +
-               L"'.\n\nLeave out these characters on exFAT: * / : < > ? \\ |";
+        return texts.Format(TextId::LabelHoldsCharacterExfatRefuses, {std::wstring(1, check.character)});
     case LabelProblem::NotInCodePage:
-        return L"The drive label holds a character that this system's disk utilities cannot take.\n\n"
-               L"Use letters, digits and signs of your system's language.";
+        return texts[TextId::LabelNotInCodePage];
     case LabelProblem::None:
         break;
     }

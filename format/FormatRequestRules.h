@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "lang/Texts.h"
+
 // The text between the leading "[" and the first "]" of a drive entry; empty when there is none.
 std::wstring ParseDiskNumber(const std::wstring& driveEntry);
 
@@ -38,24 +40,4 @@ struct LabelCheck {
 LabelCheck CheckVolumeLabel(const std::wstring& label, const std::string& labelBytes, const std::wstring& fileSystem);
 
 // The message box text that tells the user why the label was refused (empty for None).
-std::wstring LabelProblemMessage(const LabelCheck& check);
-
-// Told when every letter from D to Z is in use and the new volume could get none.
-inline constexpr wchar_t kNoFreeLetterMessage[] =
-    L"There is no free drive letter for the new volume.\n\n"
-    L"Remove a drive or free a letter from D: to Z:, then try again.";
-
-// Told when the system gave no temporary folder, so there is nowhere to write the script.
-inline constexpr wchar_t kNoTempPathMessage[] =
-    L"There is no temporary folder to write the partitioning script to.\n\n"
-    L"Check the TEMP and TMP settings of your account, then start the program again.";
-
-// Told when the chosen drive is no longer the disk behind its number when the run would start.
-inline constexpr wchar_t kDriveListChangedMessage[] =
-    L"The list of drives has changed since you chose the drive.\n\n"
-    L"Nothing has been formatted. Check the drive you want to format, then press Start Format again.";
-
-// The text of the warning shown before an Enterprise drive is formatted.
-inline constexpr wchar_t kEnterpriseWarning[] =
-    L"Quarrix Enterprise detected!\n\nYou will need to press [CONTINUE] on the Quarrix drive when "
-    L"prompted to modify the file system.  Otherwise this formatting process will not complete successfully.";
+std::wstring LabelProblemMessage(const Texts& texts, const LabelCheck& check);

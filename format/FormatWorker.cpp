@@ -27,10 +27,10 @@ void RestoreControls(CQuarrix_Disk_FormatterDlg& dialog) {
 RunEndNotice ErrorEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder, RunControl& control,
                       const RunOutcome& outcome) {
     control.Finish();
-    dialog.m_warningText.SetWindowText(kStatusError);
+    dialog.m_warningText.SetWindowText(dialog.m_texts[TextId::StatusError]);
     DeleteScriptFiles(folder);
     RestoreControls(dialog);
-    return {RunEndNotice::Box::Error, ExplainFailedRun(outcome)};
+    return {RunEndNotice::Box::Error, ExplainFailedRun(dialog.m_texts, outcome)};
 }
 
 // Stopped before any utility started: the drive is as it was, so the window is too, with the
@@ -42,7 +42,7 @@ RunEndNotice StoppedBeforeStartEnd(CQuarrix_Disk_FormatterDlg& dialog, const Pin
     dialog.m_warningText.SetWindowText(dialog.m_warningLine);
     DeleteScriptFiles(folder);
     RestoreControls(dialog);
-    return {RunEndNotice::Box::Information, kStoppedBeforeStartMessage};
+    return {RunEndNotice::Box::Information, dialog.m_texts[TextId::StoppedBeforeStart]};
 }
 
 // The letter the script assigns was taken by another drive: nothing ran, and the window lists
@@ -70,7 +70,7 @@ RunEndNotice NormalEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& f
     control.Finish();
     RestoreControls(dialog);
     DeleteScriptFiles(folder);
-    if (windowsXp && AfxMessageBox(BuildOpenDriveQuestion(dialog.m_driveLetter), MB_YESNO, 0) == IDYES) {
+    if (windowsXp && AfxMessageBox(BuildOpenDriveQuestion(dialog.m_texts, dialog.m_driveLetter), MB_YESNO, 0) == IDYES) {
         ShellOpen(DriveRootPath(dialog.m_driveLetter));
     }
     return {};
@@ -135,7 +135,7 @@ RunEndNotice RunFormat(FormatThreadParam& record) {
     dialog.m_warningText.SetRole(TextRole::StatusLine);
     // The utilities are started by full path, never looked for where other programs could be.
     const std::wstring utilities = DiskUtilityFolder();
-    dialog.m_warningText.SetWindowText(windowsXp ? kStatusPartitioning : kStatusFormatting);
+    dialog.m_warningText.SetWindowText(dialog.m_texts[windowsXp ? TextId::StatusPartitioning : TextId::StatusFormatting]);
     dialog.m_startButton.EnableWindow(FALSE);
 
     RunControl& control = *record.control;
@@ -166,7 +166,7 @@ RunEndNotice RunFormat(FormatThreadParam& record) {
     if (windowsXp) {
         // The partitioning only made the volume: format.com formats it before anything is called done.
         const std::wstring formatCommand = BuildXpFormatCommand(dialog.m_driveLetter, dialog.m_volumeLabel);
-        dialog.m_warningText.SetWindowText(kStatusFormatting);
+        dialog.m_warningText.SetWindowText(dialog.m_texts[TextId::StatusFormatting]);
         if (!LetterBelongsToTheDisk(dialog))
             return ErrorEnd(dialog, record.folder, control, LetterElsewhere(dialog, RunEnding::NewLetterElsewhere));
         const std::optional<CapturedOutput> formatting =
@@ -187,7 +187,7 @@ RunEndNotice RunFormat(FormatThreadParam& record) {
             return ErrorEnd(dialog, record.folder, control,
                             {RunEnding::LabelNotSet, std::uint32_t(error), {}, SystemErrorMessage(error)});
     }
-    dialog.m_warningText.SetWindowText(kStatusFinished);
+    dialog.m_warningText.SetWindowText(dialog.m_texts[TextId::StatusFinished]);
 
     return NormalEnd(dialog, record.folder, control, windowsXp);
 }

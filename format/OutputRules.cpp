@@ -48,8 +48,8 @@ std::wstring BuildXpFormatCommand(const std::wstring& driveLetter, const std::ws
     return L"format.com " + driveLetter + L": /FS:NTFS /V:" + QuoteIfHoldsBlank(label) + L" /q /x /y";
 }
 
-std::wstring BuildOpenDriveQuestion(const std::wstring& driveLetter) {
-    return L"Format complete.\nWould like to open drive '" + driveLetter + L":\\' now?";
+std::wstring BuildOpenDriveQuestion(const Texts& texts, const std::wstring& driveLetter) {
+    return texts.Format(TextId::OpenDriveQuestion, {driveLetter});
 }
 
 std::wstring DriveRootPath(const std::wstring& driveLetter) {

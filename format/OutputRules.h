@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "lang/Texts.h"
+
 enum class DiskpartVerdict { Finished, Error };
 
 // The verdict on one run of the partitioning utility. It stops at the first command that fails
@@ -35,12 +37,7 @@ bool IsScriptFileName(const std::wstring& fileName);
 std::wstring BuildXpFormatCommand(const std::wstring& driveLetter, const std::wstring& label);
 
 // "Format complete.\nWould like to open drive 'E:\' now?"
-std::wstring BuildOpenDriveQuestion(const std::wstring& driveLetter);
+std::wstring BuildOpenDriveQuestion(const Texts& texts, const std::wstring& driveLetter);
 
 // The folder opened after a Windows XP run: letter + ":\".
 std::wstring DriveRootPath(const std::wstring& driveLetter);
-
-inline constexpr wchar_t kStatusPartitioning[] = L"Partitioning drive...";
-inline constexpr wchar_t kStatusFormatting[] = L"Formatting drive...";
-inline constexpr wchar_t kStatusFinished[] = L"The formatting has successfully finished!";
-inline constexpr wchar_t kStatusError[] = L"An error has occurred!";

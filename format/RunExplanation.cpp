@@ -3,8 +3,6 @@
 #include <cstdio>
 #include <vector>
 
-#include "format/RunQuestions.h"
-
 namespace {
 
 constexpr std::size_t kShownLines = 8;
@@ -13,29 +11,18 @@ constexpr std::size_t kShownLineLength = 200;
 // The causes a user can act on, keyed by the exit code that names them in every language.
 struct Cause {
     std::uint32_t codes[2];
-    const wchar_t* text;
+    TextId text;
 };
 
 constexpr Cause kCauses[] = {
-    {{0x80070013, 0x80042428},
-     L"The drive is write-protected. If it has a lock switch, slide it to unlocked. If it stays write-protected, "
-     L"the drive may be failing."},
-    {{0x80042413, 0x80070020},
-     L"The drive is in use by another program. Close every window and program that uses the drive, then press "
-     L"Start Format again."},
-    {{0x80070005, 0x80042427},
-     L"Windows denied access to the drive. Close every program that uses the drive, including security software "
-     L"that scans it, then press Start Format again."},
-    {{0x80042412, 0x80070015},
-     L"The drive is not ready. Unplug it, plug it in again, wait until Windows shows it, then press Start Format "
-     L"again."},
-    {{0x8004245F, 0x8004245F},
-     L"The drive did not answer in time. Unplug it and plug it into another port, then press Start Format again."},
-    {{0x8007045D, 0x80070017},
-     L"The drive reported a hardware error. Try another port or cable; if the error comes back, the drive may be "
-     L"failing."},
-    {{0x8004280A, 0x8004280A}, L"The drive is offline. Bring it online in Disk Management, then press Start Format again."},
-    {{0x80042429, 0x80042429}, L"Windows did not accept the drive label. Choose another label, then press Start Format again."},
+    {{0x80070013, 0x80042428}, TextId::CauseWriteProtected},
+    {{0x80042413, 0x80070020}, TextId::CauseInUse},
+    {{0x80070005, 0x80042427}, TextId::CauseAccessDenied},
+    {{0x80042412, 0x80070015}, TextId::CauseNotReady},
+    {{0x8004245F, 0x8004245F}, TextId::CauseNoAnswer},
+    {{0x8007045D, 0x80070017}, TextId::CauseHardwareError},
+    {{0x8004280A, 0x8004280A}, TextId::CauseOffline},
+    {{0x80042429, 0x80042429}, TextId::CauseLabelRefused},
 };
 
 bool IsBlank(wchar_t c) {
@@ -73,50 +60,45 @@ std::vector<std::wstring> LastLines(const std::wstring& output) {
     return lines;
 }
 
-std::wstring ReportedParagraph(const std::wstring& output) {
+std::wstring ReportedParagraph(const Texts& texts, const std::wstring& output) {
     const std::vector<std::wstring> lines = LastLines(output);
-    if (lines.empty()) return L"The disk utility printed nothing.";
-    std::wstring paragraph = L"The disk utility reported:";
+    if (lines.empty()) return texts[TextId::UtilityPrintedNothing];
+    std::wstring paragraph = texts[TextId::UtilityReported];
     for (const std::wstring& line : lines) paragraph += L"\n" + line;
     return paragraph;
 }
 
-std::wstring CauseOfExitCode(std::uint32_t code) {
+std::wstring CauseOfExitCode(const Texts& texts, std::uint32_t code) {
     for (const Cause& cause : kCauses)
-        if (code == cause.codes[0] || code == cause.codes[1]) return cause.text;
-    return L"The disk utility reported an error.";
+        if (code == cause.codes[0] || code == cause.codes[1]) return texts[cause.text];
+    return texts[TextId::CauseUnknown];
 }
 
-std::wstring FirstParagraph(const RunOutcome& outcome) {
+std::wstring FirstParagraph(const Texts& texts, const RunOutcome& outcome) {
     switch (outcome.ending) {
         case RunEnding::UtilityFailed:
-            return CauseOfExitCode(outcome.code);
+            return CauseOfExitCode(texts, outcome.code);
         case RunEnding::UtilityNotStarted:
-            return WithSystemMessage(L"The disk utility could not be started: ", outcome.code, outcome.systemMessage);
+            return WithSystemMessage(texts[TextId::UtilityNotStarted], outcome.code, outcome.systemMessage);
         case RunEnding::UtilityNotFound:
-            return L"The disk utility could not be found in the system folder.";
+            return texts[TextId::UtilityNotFound];
         case RunEnding::XpFormatFailed:
-            return L"format.com could not format the new volume.";
+            return texts[TextId::XpFormatFailed];
         case RunEnding::NewLetterElsewhere:
-            return std::wstring(L"The new volume did not appear under the letter ") + outcome.driveLetter +
-                   L": on the chosen drive, so it was not formatted. Press Start Format again.";
+            return texts.Format(TextId::NewLetterElsewhere, {std::wstring(1, outcome.driveLetter)});
         case RunEnding::LabelLetterElsewhere:
-            return std::wstring(L"The drive was formatted, but the new volume did not appear under the letter ") +
-                   outcome.driveLetter +
-                   L": on the chosen drive, so its label was not set. When the drive appears, set its label in "
-                   L"Explorer: right-click the drive and choose Rename.";
+            return texts.Format(TextId::LabelLetterElsewhere, {std::wstring(1, outcome.driveLetter)});
         case RunEnding::LetterTaken:
-            return LetterTakenMessage(outcome.driveLetter);
+            return LetterTakenMessage(texts, outcome.driveLetter);
         case RunEnding::DriveListChanged:
-            return L"The drive was not formatted again because the list of drives has changed. Check the drive, "
-                   L"then press Start Format again.";
+            return texts[TextId::DriveListChangedBeforeSecondRun];
         case RunEnding::Stopped:
-            return kStoppedRunExplanation;
+            return texts[TextId::RunStopped];
         case RunEnding::LabelNotSet: {
             const std::wstring reason = Trimmed(outcome.systemMessage);
-            return L"The drive was formatted, but its label could not be set: " +
-                   (reason.empty() ? L"error " + ErrorCodeText(outcome.code) + L"." : reason) +
-                   L" You can set it in Explorer: right-click the drive and choose Rename.";
+            return texts.Format(TextId::LabelNotSet,
+                                {reason.empty() ? texts.Format(TextId::LabelErrorNumber, {ErrorCodeText(outcome.code)})
+                                                : reason});
         }
     }
     return {};
@@ -130,27 +112,25 @@ bool UtilityRan(RunEnding ending) {
 
 }  // namespace
 
-std::wstring ExplainFailedRun(const RunOutcome& outcome) {
-    std::wstring text = FirstParagraph(outcome);
+std::wstring ExplainFailedRun(const Texts& texts, const RunOutcome& outcome) {
+    std::wstring text = FirstParagraph(texts, outcome);
     const bool ran = UtilityRan(outcome.ending);
-    if (ran) text += L"\n\n" + ReportedParagraph(outcome.output);
+    if (ran) text += L"\n\n" + ReportedParagraph(texts, outcome.output);
     // An exit code of 0 names no failure (a failure word decided); not every ending has a code.
     const bool hasSystemError =
         outcome.ending == RunEnding::UtilityNotStarted || outcome.ending == RunEnding::LabelNotSet;
     if ((ran || hasSystemError) && outcome.code != 0)
-        text += L"\n\nError code: " + ErrorCodeText(outcome.code);
-    return text + L"\n\nPress Ctrl+C to copy this message.";
+        text += L"\n\n" + texts.Format(TextId::ErrorCodeLine, {ErrorCodeText(outcome.code)});
+    return text + L"\n\n" + texts[TextId::CopyMessageHint];
 }
 
-std::wstring LetterTakenMessage(wchar_t driveLetter) {
-    return std::wstring(L"The drive letter ") + driveLetter +
-           L": was taken while you were deciding.\n\nNothing has been formatted. Choose another letter, then press "
-           L"Start Format again.";
+std::wstring LetterTakenMessage(const Texts& texts, wchar_t driveLetter) {
+    return texts.Format(TextId::LetterTaken, {std::wstring(1, driveLetter)});
 }
 
-std::wstring WithSystemMessage(const std::wstring& lead, std::uint32_t code, const std::wstring& systemMessage) {
+std::wstring WithSystemMessage(const std::wstring& pattern, std::uint32_t code, const std::wstring& systemMessage) {
     const std::wstring message = Trimmed(systemMessage);
-    return lead + (message.empty() ? ErrorCodeText(code) : message);
+    return FillPlaceholders(pattern, {message.empty() ? ErrorCodeText(code) : message});
 }
 
 std::wstring ErrorCodeText(std::uint32_t code) {

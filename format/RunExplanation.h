@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "lang/Texts.h"
+
 // How a run came to its error end.
 enum class RunEnding {
     UtilityFailed,       // diskpart ran and failed, by its exit code or a failure word
@@ -29,17 +31,14 @@ struct RunOutcome {
 
 // The text of the box shown after the run: a first paragraph that names the cause and the next
 // step, the utility's last lines, its code, and how to copy the text.
-std::wstring ExplainFailedRun(const RunOutcome& outcome);
+std::wstring ExplainFailedRun(const Texts& texts, const RunOutcome& outcome);
 
 // Told when the chosen letter was taken by another drive before anything ran.
-std::wstring LetterTakenMessage(wchar_t driveLetter);
+std::wstring LetterTakenMessage(const Texts& texts, wchar_t driveLetter);
 
-// `lead` followed by the system's message (its trailing line break trimmed), or by the code
-// when the system has no message for it.
-std::wstring WithSystemMessage(const std::wstring& lead, std::uint32_t code, const std::wstring& systemMessage);
+// `pattern` with %1 replaced by the system's message (its trailing line break trimmed), or by the
+// code when the system has no message for it.
+std::wstring WithSystemMessage(const std::wstring& pattern, std::uint32_t code, const std::wstring& systemMessage);
 
 // "0x" and eight upper-case hex digits from 0x80000000 on (HRESULTs), the decimal number below.
 std::wstring ErrorCodeText(std::uint32_t code);
-
-// Told when the worker thread of a run could not be started.
-inline constexpr wchar_t kFormatNotStartedLead[] = L"The format could not be started: ";

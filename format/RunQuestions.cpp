@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-std::wstring BuildFormatConfirmation(const std::wstring& driveEntry, std::vector<DiskVolume> volumes,
+std::wstring BuildFormatConfirmation(const Texts& texts, const std::wstring& driveEntry, std::vector<DiskVolume> volumes,
                                      const std::wstring& spaceNote) {
     std::sort(volumes.begin(), volumes.end(),
               [](const DiskVolume& a, const DiskVolume& b) { return a.letter < b.letter; });
@@ -12,16 +12,15 @@ std::wstring BuildFormatConfirmation(const std::wstring& driveEntry, std::vector
         held += std::wstring(1, volume.letter) + L":";
         if (!volume.label.empty()) held += L" (" + volume.label + L")";
     }
-    std::wstring text = L"All data on the drive \"" + driveEntry + L"\" will be deleted.\n\n";
-    if (!held.empty()) text += L"It holds " + held + L".\n\n";
+    std::wstring text = texts.Format(TextId::ConfirmDriveWillBeDeleted, {driveEntry}) + L"\n\n";
+    if (!held.empty()) text += texts.Format(TextId::ConfirmDriveHoldsVolumes, {held}) + L"\n\n";
     if (!spaceNote.empty()) text += spaceNote + L"\n\n";
-    return text + L"Press OK to format it, or Cancel to keep it.";
+    return text + texts[TextId::ConfirmPressOkOrCancel];
 }
 
-std::wstring UnusedSpaceNote(bool windowsXp, std::int64_t lengthBytes, std::uint32_t sectorSize) {
+std::wstring UnusedSpaceNote(const Texts& texts, bool windowsXp, std::int64_t lengthBytes, std::uint32_t sectorSize) {
     if (!windowsXp || !NeedsGptPartitionTable(lengthBytes, sectorSize)) return std::wstring();
     // Tenths of a decimal terabyte, rounded to the nearest: 2,199,023,255,552 bytes are 2.2 TB.
     const std::uint64_t tenths = (MbrLimitBytes(sectorSize) + 50'000'000'000) / 100'000'000'000;
-    const std::wstring terabytes = std::to_wstring(tenths / 10) + L"." + std::to_wstring(tenths % 10);
-    return L"Windows XP can use only the first " + terabytes + L" TB of this drive; the rest stays unused.";
+    return texts.Format(TextId::XpUnusedSpace, {std::to_wstring(tenths / 10), std::to_wstring(tenths % 10)});
 }

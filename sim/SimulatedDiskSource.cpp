@@ -16,10 +16,11 @@ std::optional<std::vector<DiskDeviceInfo>> EnumerateMakerDisks(PassedOverDevices
         info.interfacePath = WideFromUtf8(disk.path);
         // As on a real system: other makers' disks, disks that cannot be opened for reading and
         // writing, and disks that do not answer the storage requests are passed over; the maker's
-        // are counted. A disk that cannot be opened stands for one that is not ready, not refused.
+        // are counted, and so are those whose opening is refused.
         if (!IsMakerDevicePath(info.interfacePath)) continue;
         if (disk.openFails || disk.ioctlFails) {
             if (passedOver) ++passedOver->notAnswering;
+            if (passedOver && disk.openDenied) ++passedOver->openRefused;
             continue;
         }
         if (!disk.nameUnreadable) info.friendlyName = WideFromUtf8(disk.name);

@@ -101,10 +101,13 @@ std::string ApplyKey(VirtualDisk& disk, const std::string& key, const std::strin
         const auto size = ParseDecimal(value, std::uint64_t{1} << 31);
         if (!size || *size == 0 || (*size & (*size - 1)) != 0) return "sector-size must be a power of two of bytes";
         disk.sectorSize = static_cast<std::uint32_t>(*size);
+    } else if (key == "open" && value == "denied") {
+        disk.openFails = disk.openDenied = true;
     } else if (key == "open" || key == "ioctl") {
         const auto fails = ParseChoice(value, "fail", "ok");
-        if (!fails) return key + " must be fail or ok";
+        if (!fails) return key + (key == "open" ? " must be fail, denied or ok" : " must be fail or ok");
         (key == "open" ? disk.openFails : disk.ioctlFails) = *fails;
+        if (key == "open") disk.openDenied = false;
     } else if (key == "fail-command") {
         const bool known = value.empty() || std::find(std::begin(kFailCommands), std::end(kFailCommands), value) !=
                                                 std::end(kFailCommands);
@@ -220,7 +223,7 @@ std::string SerializeVirtualDisks(const std::vector<VirtualDisk>& disks) {
         AppendLine(text, "number", std::to_string(disk.number));
         AppendLine(text, "length", std::to_string(disk.length));
         if (disk.sectorSize != 512) AppendLine(text, "sector-size", std::to_string(disk.sectorSize));
-        if (disk.openFails) AppendLine(text, "open", "fail");
+        if (disk.openFails) AppendLine(text, "open", disk.openDenied ? "denied" : "fail");
         if (disk.ioctlFails) AppendLine(text, "ioctl", "fail");
         if (!disk.failCommand.empty()) AppendLine(text, "fail-command", disk.failCommand);
         if (!disk.failMessage.empty()) AppendLine(text, "fail-message", EscapeMessage(disk.failMessage));

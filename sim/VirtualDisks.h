@@ -45,6 +45,7 @@ struct VirtualDisk {
     std::int64_t length = 0;
     std::uint32_t sectorSize = 512;
     bool openFails = false;
+    bool openDenied = false;  // the opening is refused (access denied), as for a limited account
     bool ioctlFails = false;
     std::string failCommand;
     std::string failMessage;      // "\n" in the file stands for a line break here

@@ -84,12 +84,18 @@ TEST(DriveList, NoDriveShowsTheNoDriveEntryDisabledAndLeavesTheLetterListEmpty) 
 
 // A maker drive that cannot be opened or does not answer is named while no drive is listed.
 TEST(DriveList, AMakerDriveThatDoesNotAnswerIsNamedUntilADriveIsListed) {
-    VirtualDisk silent = MakerDisk(6, "Quarrix QX7 USB Device", k1TB), locked = silent;
-    silent.ioctlFails = locked.openFails = true;
+    VirtualDisk silent = MakerDisk(6, "Quarrix QX7 USB Device", k1TB), locked = silent, refused = silent;
+    silent.ioctlFails = locked.openFails = refused.openFails = refused.openDenied = true;
     TestEnvironment environment({silent});
     RunningProgram program;
     EXPECT_EQ(program.Status(), kNotReadyText);
     environment.WriteDisks({locked});
+    program.SendDeviceChange();
+    EXPECT_EQ(program.Status(), kNotReadyText);
+    environment.WriteDisks({refused});
+    program.SendDeviceChange();
+    EXPECT_EQ(program.Status(), kAccessRefusedText);
+    environment.WriteDisks({refused, locked});
     program.SendDeviceChange();
     EXPECT_EQ(program.Status(), kNotReadyText);
     environment.WriteDisks({locked, MakerDisk(1, "Quarrix QX7 USB Device", k1TB)});

@@ -19,6 +19,7 @@
 
 namespace {
 
+const Texts kEnglish(Language::English);
 constexpr wchar_t kWindows7[] = L"Windows 7 Professional";
 constexpr std::int64_t k4TB = 4000787030016;
 const std::string kDisk3Script =
@@ -268,7 +269,7 @@ TEST(FormatRequestTest, ADriveReplacedWhileTheWarningWaitsIsNotFormattedAndTheLi
 
     HWND box = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
     ASSERT_NE(box, nullptr) << "no message";
-    ExpectOkBoxOf(program, box, kDriveListChangedMessage);
+    ExpectOkBoxOf(program, box, kEnglish[TextId::DriveListChanged]);
     PressButton(box, IDOK);
     ASSERT_TRUE(press.HandlerReturned(kBoxTimeoutMs)) << WindowState(program);
     EXPECT_FALSE(program.Dialog().IsFormatRunInProgress());
@@ -307,47 +308,47 @@ INSTANTIATE_TEST_SUITE_P(
     Requests, RefusalTest,
     testing::Values(
         // As when the system gave no temporary folder while the window opened (its thread is idle).
-        RefusalCase{"NoTemporaryFolder", kNoTempPathMessage, [](RunningProgram& p) { p.Dialog().m_tempPath.clear(); }},
+        RefusalCase{"NoTemporaryFolder", kEnglish[TextId::NoTempFolder], [](RunningProgram& p) { p.Dialog().m_tempPath.clear(); }},
         // As when every letter from D: to Z: is in use.
-        RefusalCase{"EmptyLetterList", kNoFreeLetterMessage,
+        RefusalCase{"EmptyLetterList", kEnglish[TextId::NoFreeLetter],
                     [](RunningProgram& p) { ::SendMessageW(p.Item(IDC_LETTER_LIST), CB_RESETCONTENT, 0, 0); }},
-        RefusalCase{"NtfsLabelOf33Characters", LabelProblemMessage({LabelProblem::TooLongForNtfs}),
+        RefusalCase{"NtfsLabelOf33Characters", LabelProblemMessage(kEnglish, {LabelProblem::TooLongForNtfs}),
                     [](RunningProgram& p) {
                         ASSERT_TRUE(Choose(p, {0, nullptr, L"NTFS", L"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456"}));
                     }},
-        RefusalCase{"ExfatLabelOf12Characters", LabelProblemMessage({LabelProblem::TooLongForExfat}),
+        RefusalCase{"ExfatLabelOf12Characters", LabelProblemMessage(kEnglish, {LabelProblem::TooLongForExfat}),
                     [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"exFAT", L"ABCDEFGHIJKL"})); }},
-        RefusalCase{"QuotationMarkOnNtfs", LabelProblemMessage({LabelProblem::HoldsQuotationMark}),
+        RefusalCase{"QuotationMarkOnNtfs", LabelProblemMessage(kEnglish, {LabelProblem::HoldsQuotationMark}),
                     [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"NTFS", L"My \"Files\""})); }},
-        RefusalCase{"LoneQuotationMarkOnExfat", LabelProblemMessage({LabelProblem::HoldsQuotationMark}),
+        RefusalCase{"LoneQuotationMarkOnExfat", LabelProblemMessage(kEnglish, {LabelProblem::HoldsQuotationMark}),
                     [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"exFAT", L"\""})); }},
-        RefusalCase{"LabelWithATab", LabelProblemMessage({LabelProblem::HoldsControlCharacter}),
+        RefusalCase{"LabelWithATab", LabelProblemMessage(kEnglish, {LabelProblem::HoldsControlCharacter}),
                     [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"NTFS", L"My\tFiles"})); }},
         // On Windows XP format.com takes the label on its command line, in the ANSI code page.
         // Japanese letters: the code page here (1252) has no such characters, only a "?" for them.
-        RefusalCase{"WindowsXpLabelOutsideTheCodePage", LabelProblemMessage({LabelProblem::NotInCodePage}),
+        RefusalCase{"WindowsXpLabelOutsideTheCodePage", LabelProblemMessage(kEnglish, {LabelProblem::NotInCodePage}),
                     [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, nullptr, L"\x65E5\x672C"})); },
                     false, 0, kWindowsXp},
-        RefusalCase{"WindowsXpLabelWithABestFitLookAlike", LabelProblemMessage({LabelProblem::NotInCodePage}),
+        RefusalCase{"WindowsXpLabelWithABestFitLookAlike", LabelProblemMessage(kEnglish, {LabelProblem::NotInCodePage}),
                     [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, nullptr, L"Caf\x0100"})); },
                     false, 0, kWindowsXp},
         // Japanese formats make the thread's code page 932, which holds these letters, while the
         // system's stays 1252: format.com would read other letters than those written.
         RefusalCase{"WindowsXpLabelWhoseBytesDifferInTheSystemsCodePage",
-                    LabelProblemMessage({LabelProblem::NotInCodePage}),
+                    LabelProblemMessage(kEnglish, {LabelProblem::NotInCodePage}),
                     [](RunningProgram& p) {
                         ASSERT_TRUE(ThreadWritesJapaneseInItsOwnCodePage()) << "no such code pages here";
                         ASSERT_TRUE(Choose(p, {0, nullptr, nullptr, L"\x65E5\x672C"}));
                     },
                     false, kJapanese, kWindowsXp},
         RefusalCase{"ExfatLabelWithAColon",
-                    LabelProblemMessage({LabelProblem::HoldsCharacterExfatRefuses, L':'}),
+                    LabelProblemMessage(kEnglish, {LabelProblem::HoldsCharacterExfatRefuses, L':'}),
                     [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, nullptr, L"exFAT", L"Backup:1"})); }},
         // Press Start Format and Enter: Cancel, the question's default, keeps the drive.
         RefusalCase{"EnterOnTheConfirmationCancels", L"", [](RunningProgram&) {}, false, 0, kWindows7,
                     Confirmation{false, {{L'G', L"Photos"}}}},
         // Nothing may be wiped when diskpart could not assign the letter afterwards.
-        RefusalCase{"LetterTakenWhileTheConfirmationWaits", LetterTakenMessage(L'K'),
+        RefusalCase{"LetterTakenWhileTheConfirmationWaits", LetterTakenMessage(kEnglish, L'K'),
                     [](RunningProgram& p) { ASSERT_TRUE(Choose(p, {0, L"K:"})); }, false, 0, kWindows7,
                     Confirmation{true, {{L'G', L"Photos"}}, L'K'}},
         RefusalCase{"NoDriveOnlyResetsTheProgress", L"",

@@ -23,6 +23,10 @@ TEST(DriveRulesTest, MakerDevicePathNeedsLowerCaseVendorCodeWithBothAmpersands) 
         {L"\\\\?\\usbstor#disk&ven_qrx", false},
         {L"\\\\?\\usbstor#diskven_qrx&prod_qx7", false},
         {L"\\\\?\\usbstor#disk&ven_acme&prod_stick&rev_1.00", false},
+        // Turkish dotted and dotless i elsewhere in the path change nothing; the code is exact.
+        {L"\\\\?\\USBSTOR#D\x0130SK&ven_qrx&prod_qx7", true},
+        {L"\\\\?\\usbstor#d\x0131sk&ven_qrx&prod_qx7", true},
+        {L"\\\\?\\usbstor#disk&VEN_QRX&prod_qx7", false},
     };
     for (const auto& c : cases) EXPECT_EQ(IsMakerDevicePath(c.path), c.maker) << c.path;
 }
@@ -120,13 +124,11 @@ TEST(DriveRulesTest, GptOnlyBeyondTwoToThe32Sectors) {
 }
 
 TEST(DriveRulesTest, ScanNoticeOnlyWhenNoDriveIsListedNamingTheAccountOnlyWhenEveryOpenWasRefused) {
-    const std::wstring notReady = L"A Quarrix drive is attached but not ready: unlock it or plug it in again.";
-    const std::wstring refused =
-        L"A Quarrix drive is attached, but this account may not open it: start the program as an administrator.";
+    const std::optional<TextId> none, notReady = TextId::ScanNotReady, refused = TextId::ScanAccessRefused;
     for (const auto& [listed, passedOver, notice] :
-         {std::tuple{false, PassedOverDevices{0, 0}, std::wstring()}, {true, {1, 1}, L""}, {false, {2, 1}, notReady},
+         {std::tuple{false, PassedOverDevices{0, 0}, none}, {true, {1, 1}, none}, {false, {2, 1}, notReady},
           {false, {2, 2}, refused}})
-        EXPECT_EQ(ScanNotice(listed, passedOver) ? ScanNotice(listed, passedOver) : L"", notice) << notice;
+        EXPECT_EQ(ScanNotice(listed, passedOver), notice) << passedOver.notAnswering << passedOver.openRefused;
 }
 
 TEST(DriveRulesTest, ListedModelTextSkipsOnlyModelTextsHoldingUsbstor) {

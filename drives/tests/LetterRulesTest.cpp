@@ -58,6 +58,8 @@ TEST(LetterRulesTest, UsedLettersInSystemOrderUpperCaseWithoutAToC) {
 
 TEST(LetterRulesTest, SavedNetworkDrivesAreTheKeysNamedByOneLetter) {
     EXPECT_EQ(MappedDriveLetters({L"k", L"Z", L"C", L"KK", L"", L"1", L"\x00C4", L"printers"}), Entries("KZ"));
+    // "i" is the letter I in every language; Turkish dotted and dotless i are no drive letters.
+    EXPECT_EQ(MappedDriveLetters({L"i", L"\x0130", L"\x0131"}), Entries("I"));
 }
 
 TEST(LetterRulesTest, ALetterIsInUseInEitherCase) {

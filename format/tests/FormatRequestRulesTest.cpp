@@ -10,6 +10,7 @@
 
 #include "drives/DriveRules.h"
 #include "format/RunQuestions.h"
+#include "lang/Texts.h"
 
 namespace {
 
@@ -22,7 +23,6 @@ TEST(FormatRequestRulesTest, DiskNumberIsTextFromIndexOneToFirstClosingBracket) 
         {L"[12] - Quarrix Enterprise (2TB)", L"12"},
         {L"[-1] - Quarrix QX7 (1TB)", L"-1"},
         {L"[7] - Odd ] name (80GB)", L"7"},
-        {kNoDrivesEntry, L""},
         {L"] - Quarrix QX7 (1TB)", L""},
         {L"[] - Quarrix QX7 (1TB)", L""},
         {L"[5 - no bracket", L""},
@@ -31,6 +31,11 @@ TEST(FormatRequestRulesTest, DiskNumberIsTextFromIndexOneToFirstClosingBracket) 
         {L"x5] - Quarrix QX7 (1TB)", L"5"},
     };
     for (const auto& c : cases) EXPECT_EQ(ParseDiskNumber(c.entry), c.diskNumber) << c.entry;
+}
+
+// The entry shown when no drive is attached is never taken for a drive, in any language.
+TEST(FormatRequestRulesTest, NoDrivesEntryOfEveryLanguageNamesNoDisk) {
+    for (Language language : kAllLanguages) EXPECT_EQ(ParseDiskNumber(Texts(language)[TextId::NoDrivesEntry]), L"");
 }
 
 TEST(FormatRequestRulesTest, DiskNumberReadBackFromEveryDriveEntry) {
@@ -47,7 +52,6 @@ TEST(FormatRequestRulesTest, EnterpriseEntryNeedsExactModelText) {
     EXPECT_FALSE(IsEnterpriseEntry(L"[2] - Quarrix ENTERPRISE (500GB)"));
     EXPECT_FALSE(IsEnterpriseEntry(L"[2] - Quarrix  Enterprise (500GB)"));
     EXPECT_FALSE(IsEnterpriseEntry(L"[1] - Quarrix QX7 (1TB)"));
-    EXPECT_FALSE(IsEnterpriseEntry(kNoDrivesEntry));
 }
 
 TEST(FormatRequestRulesTest, DiskpartCommandLineNamesScriptQuotedOnlyWhenPathHoldsABlank) {
@@ -108,14 +112,15 @@ TEST(FormatRequestRulesTest, VolumeLabelCheckedForLengthInTypedCharactersAndForQ
 }
 
 TEST(FormatRequestRulesTest, LabelProblemMessageNamesTheReason) {
-    EXPECT_EQ(LabelProblemMessage({LabelProblem::None}), L"");
-    const std::wstring ntfs = LabelProblemMessage({LabelProblem::TooLongForNtfs});
-    const std::wstring exfat = LabelProblemMessage({LabelProblem::TooLongForExfat});
-    const std::wstring quote = LabelProblemMessage({LabelProblem::HoldsQuotationMark});
-    const std::wstring control = LabelProblemMessage({LabelProblem::HoldsControlCharacter});
-    const std::wstring colon = LabelProblemMessage({LabelProblem::HoldsCharacterExfatRefuses, L':'});
-    const std::wstring pipe = LabelProblemMessage({LabelProblem::HoldsCharacterExfatRefuses, L'|'});
-    const std::wstring codePage = LabelProblemMessage({LabelProblem::NotInCodePage});
+    const Texts texts(Language::English);
+    EXPECT_EQ(LabelProblemMessage(texts, {LabelProblem::None}), L"");
+    const std::wstring ntfs = LabelProblemMessage(texts, {LabelProblem::TooLongForNtfs});
+    const std::wstring exfat = LabelProblemMessage(texts, {LabelProblem::TooLongForExfat});
+    const std::wstring quote = LabelProblemMessage(texts, {LabelProblem::HoldsQuotationMark});
+    const std::wstring control = LabelProblemMessage(texts, {LabelProblem::HoldsControlCharacter});
+    const std::wstring colon = LabelProblemMessage(texts, {LabelProblem::HoldsCharacterExfatRefuses, L':'});
+    const std::wstring pipe = LabelProblemMessage(texts, {LabelProblem::HoldsCharacterExfatRefuses, L'|'});
+    const std::wstring codePage = LabelProblemMessage(texts, {LabelProblem::NotInCodePage});
     for (const auto& [message, word] : {std::pair{ntfs, L"NTFS"}, {ntfs, L"32"}, {exfat, L"exFAT"}, {exfat, L"11"},
                                         {quote, L"\""}, {control, L"tab"}, {colon, L"exFAT"}, {colon, L"':'"},
                                         {pipe, L"'|'"}, {codePage, L"character"}}) {
@@ -128,15 +133,19 @@ TEST(FormatRequestRulesTest, ConfirmationNamesTheDriveAndItsVolumesInLetterOrder
     const std::wstring entry = L"[1] - Quarrix QX7 (1TB)";
     const std::wstring head = L"All data on the drive \"[1] - Quarrix QX7 (1TB)\" will be deleted.\n\n";
     const std::wstring tail = L"Press OK to format it, or Cancel to keep it.";
-    EXPECT_EQ(BuildFormatConfirmation(entry, {}), head + tail);
-    EXPECT_EQ(BuildFormatConfirmation(entry, {{L'F', L""}, {L'E', L"Photos"}}),
+    const Texts english(Language::English);
+    EXPECT_EQ(BuildFormatConfirmation(english, entry, {}), head + tail);
+    EXPECT_EQ(BuildFormatConfirmation(english, entry, {{L'F', L""}, {L'E', L"Photos"}}),
               head + L"It holds E: (Photos), F:.\n\n" + tail);
-    EXPECT_EQ(BuildFormatConfirmation(entry, {}, UnusedSpaceNote(true, 4000787030016, 512)),
+    // A label typed as a placeholder stays as typed.
+    EXPECT_EQ(BuildFormatConfirmation(english, entry, {{L'E', L"%1 %% %2"}}),
+              head + L"It holds E: (%1 %% %2).\n\n" + tail);
+    EXPECT_EQ(BuildFormatConfirmation(english, entry, {}, UnusedSpaceNote(english, true, 4000787030016, 512)),
               head + L"Windows XP can use only the first 2.2 TB of this drive; the rest stays unused.\n\n" + tail);
-    EXPECT_EQ(UnusedSpaceNote(true, 20000000000000, 4096),
+    EXPECT_EQ(UnusedSpaceNote(english, true, 20000000000000, 4096),
               L"Windows XP can use only the first 17.6 TB of this drive; the rest stays unused.");
     for (const auto& [xp, length, sectorSize] : {std::tuple{false, 4000787030016, 512u}, {true, 4000787030016, 4096u}})
-        EXPECT_EQ(UnusedSpaceNote(xp, length, sectorSize), L"");
+        EXPECT_EQ(UnusedSpaceNote(english, xp, length, sectorSize), L"");
 }
 
 }  // namespace

@@ -33,6 +33,10 @@ TEST(OutputRulesTest, DiskpartRunFinishesOnExitCodeZeroWithoutAFailureWord) {
         {0, L"error: at the very start", DiskpartVerdict::Error},
         {0, L"DiskPart has encountered an Error: Access is denied.", DiskpartVerdict::Finished},
         {0, L"Try again! Unable to go on, then unable.", DiskpartVerdict::Finished},
+        // Letter case is never folded, so Turkish dotted and dotless i are other letters.
+        {0, L"try aga\x0130n!", DiskpartVerdict::Finished},
+        {0, L"TRY AGA\x0131N!", DiskpartVerdict::Finished},
+        {0, L"\x0130RROR:", DiskpartVerdict::Finished},
         // Any exit code but 0 is an error, with or without English words.
         {kDeviceInUse, L"Fehler des Dienstes f\x00FCr virtuelle Datentr\x00E4ger.", DiskpartVerdict::Error},
         {0x80070005, L"  100 percent completed\r\n", DiskpartVerdict::Error},
@@ -64,7 +68,9 @@ TEST(OutputRulesTest, CleanupTakesOnlyScriptNamesDiskpartAndDigitsInAnyCase) {
     // A user's own files that begin with "diskpart", and names found only through short 8.3 names.
     for (const wchar_t* name : {L"diskpart", L"DiskPart.old", L"diskpart notes.txt", L"diskpart-notes.txt",
                                 L"diskpart1.txt", L"diskpart-1", L"diskpart\x0661", L"", L"diskpar", L"my diskpart1",
-                                L"diskp\x00E4rt1"})
+                                L"diskp\x00E4rt1",
+                                // Turkish dotted and dotless i are not the i of "diskpart".
+                                L"D\x0130SKPART1", L"d\x0131skpart1", L"D\x0131SKPART1"})
         EXPECT_FALSE(IsScriptFileName(name)) << name;
 }
 
@@ -75,7 +81,8 @@ TEST(OutputRulesTest, XpFormatCommandAlwaysNtfsWithLabelQuotedOnlyWhenItHoldsABl
 }
 
 TEST(OutputRulesTest, OpenDriveQuestionAndRootNameTheDriveLetter) {
-    EXPECT_EQ(BuildOpenDriveQuestion(L"E"), L"Format complete.\nWould like to open drive 'E:\\' now?");
+    EXPECT_EQ(BuildOpenDriveQuestion(Texts(Language::English), L"E"),
+              L"Format complete.\nWould like to open drive 'E:\\' now?");
     EXPECT_EQ(DriveRootPath(L"Z"), L"Z:\\");
 }
 

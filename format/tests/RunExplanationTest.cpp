@@ -9,6 +9,7 @@ namespace {
 const std::wstring kCopy = L"\n\nPress Ctrl+C to copy this message.";
 
 TEST(RunExplanationTest, TextHoldsTheUtilitysLastLinesItsCodeAndWhatToDo) {
+    const Texts english(Language::English);
     const std::wstring longLine(250, L'w');
     // A surrogate pair that the 200th character would split is left out whole.
     const std::wstring split = std::wstring(199, L's') + L"\xD83D\xDE00" L"tail";
@@ -63,7 +64,7 @@ TEST(RunExplanationTest, TextHoldsTheUtilitysLastLinesItsCodeAndWhatToDo) {
          L"The format was stopped. The drive has no usable file system until it is formatted again: press Start "
          L"Format to format it." + kCopy},
     };
-    for (const auto& c : cases) EXPECT_EQ(ExplainFailedRun(c.outcome), c.text) << c.name;
+    for (const auto& c : cases) EXPECT_EQ(ExplainFailedRun(english, c.outcome), c.text) << c.name;
 }
 
 }  // namespace

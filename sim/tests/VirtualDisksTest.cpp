@@ -90,7 +90,7 @@ TEST(VirtualDisksText, RejectsMalformedLinesNamingTheLine) {
         {"[disk]\ndelay-ms = soon\n", "line 2: delay-ms must be a whole number of milliseconds"},
         {"[disk]\nname-unreadable = true\n", "line 2: name-unreadable must be yes or no"},
         {"[disk]\nsilent = 1\n", "line 2: silent must be yes or no"},
-        {"[disk]\nopen = no\n", "line 2: open must be fail or ok"},
+        {"[disk]\nopen = no\n", "line 2: open must be fail, denied or ok"},
         {"[disk]\nioctl = failed\n", "line 2: ioctl must be fail or ok"},
         {"[disk]\nfail-exit-code = 0x\n", "line 2: fail-exit-code must be a 32-bit number, decimal or 0x-hexadecimal"},
         {"[disk]\nfail-exit-code = 0x100000000\n",

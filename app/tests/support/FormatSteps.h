@@ -162,7 +162,7 @@ inline testing::AssertionResult Confirm(RunningProgram& program, bool format = t
                                         const std::wstring& spaceNote = std::wstring()) {
     HWND box = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
     if (!box) return testing::AssertionFailure() << "no confirmation; the window shows " << WindowState(program);
-    ExpectBoxOf(program, box, BuildFormatConfirmation(program.SelectedDrive(), volumes, spaceNote), {IDOK, IDCANCEL},
+    ExpectBoxOf(program, box, BuildFormatConfirmation(program.Dialog().m_texts, program.SelectedDrive(), volumes, spaceNote), {IDOK, IDCANCEL},
                 ::LoadIconW(nullptr, IDI_WARNING));
     if (format) {
         PressButton(box, IDOK);

@@ -33,7 +33,7 @@ BOOL CALLBACK CollectPopUp(HWND window, LPARAM data) {
 
 }  // namespace
 
-RunningProgram::RunningProgram(LCID threadLocale) {
+RunningProgram::RunningProgram(LCID threadLocale, std::optional<LANGID> language) : dialog_(language) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&controls);
     app_.m_pMainWnd = &dialog_;

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,9 @@
 class RunningProgram {
 public:
     // `threadLocale`, when not 0, is the locale of the window's thread, whose ANSI code page the
-    // program writes its script in.
-    explicit RunningProgram(LCID threadLocale = 0);
+    // program writes its script in. `language` is the display language the window is made with
+    // (US English unless a test says otherwise); nothing: the user's, as the program takes it.
+    explicit RunningProgram(LCID threadLocale = 0, std::optional<LANGID> language = LANGID(0x0409));
     ~RunningProgram();
 
     HWND Window() const { return runner_->Window(); }

@@ -9,6 +9,8 @@ inline constexpr wchar_t kIdleWarning[] =
     L"Warning: This program will delete all your data stored on the Quarrix drive!";
 inline constexpr wchar_t kNotReadyText[] =
     L"A Quarrix drive is attached but not ready: unlock it or plug it in again.";
+inline constexpr wchar_t kAccessRefusedText[] =
+    L"A Quarrix drive is attached, but this account may not open it: start the program as an administrator.";
 inline constexpr wchar_t kPartitioning[] = L"Partitioning drive...";
 inline constexpr wchar_t kFormatting[] = L"Formatting drive...";
 inline constexpr wchar_t kFinished[] = L"The formatting has successfully finished!";
