@@ -267,7 +267,8 @@ void CQuarrix_Disk_FormatterDlg::PlaceWarningLineFor(const std::wstring& text) {
     RECT place = m_warningLinePlace;
     const int width = place.right - place.left;
     const RECT oneLine = TextBoundsIn(m_warningText.m_hWnd, L"X", DT_SINGLELINE, 0);
-    const RECT wrapped = TextBoundsIn(m_warningText.m_hWnd, text.c_str(), DT_WORDBREAK | DT_CENTER, width);
+    // Measured a few per cent narrower than the line: another system's font may be wider.
+    const RECT wrapped = TextBoundsIn(m_warningText.m_hWnd, text.c_str(), DT_WORDBREAK | DT_CENTER, width - width / 25);
     if (wrapped.bottom > oneLine.bottom) {
         // Half a line up into the gap below the button row, and as much down towards the rule.
         RECT half{0, 0, 0, 4};
