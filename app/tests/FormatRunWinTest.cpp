@@ -719,6 +719,12 @@ double ProcessTimeMs(HANDLE process, bool end = false) {
     return double(ULARGE_INTEGER{{times[end].dwLowDateTime, times[end].dwHighDateTime}}.QuadPart) / 1e4;
 }
 
+// Presses the window's close box during a run; hands back the question it asks.
+HWND CloseBoxQuestion(RunningProgram& program) {
+    ::PostMessageW(program.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    return FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
+}
+
 // The run ends while the stop question is open: the question goes by itself, and the end's box,
 // if any, comes after it, never on top of it.
 TEST(FormatRunTest, TheStopQuestionGoesWhenTheRunEndsAndTheEndsBoxFollowsIt) {
@@ -731,8 +737,7 @@ TEST(FormatRunTest, TheStopQuestionGoesWhenTheRunEndsAndTheEndsBoxFollowsIt) {
         ASSERT_TRUE(Choose(program, {1, L"K:", L"NTFS", L"Backup"}));
         ASSERT_TRUE(StartRun(program));
         ASSERT_TRUE(UtilityAtWork(environment));
-        ::PostMessageW(program.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
-        HWND question = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
+        HWND question = CloseBoxQuestion(program);
         ASSERT_NE(question, nullptr);
         ASSERT_EQ(MessageBoxText(question), kStopQuestionText);
         EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(question); }, kRunTimeoutMs)) << "the question outlives the run";
@@ -756,8 +761,7 @@ TEST(FormatRunTest, DiskpartWaitsForThePauseAfterItsLastRunAndAStopMeanwhileChan
     const std::string formatted = DisksText(environment.ReadDisks());
     ASSERT_TRUE(Choose(program, {1, L"K:", L"NTFS", L"Travel"}));
     ASSERT_TRUE(StartRun(program, {{L'K', L"Backup"}}));
-    ::PostMessageW(program.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
-    HWND question = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
+    HWND question = CloseBoxQuestion(program);
     ASSERT_NE(question, nullptr);
     ExpectBoxOf(program, question, kStopBeforeStartText, {IDYES, IDNO}, ::LoadIconW(nullptr, IDI_WARNING));
     PressButton(question, IDYES);
@@ -786,8 +790,7 @@ TEST(FormatRunTest, AStopAnsweredYesEndsTheUtilityAndTheRunWithTheErrorEnd) {
     ASSERT_TRUE(StartRun(program));
     ASSERT_TRUE(UtilityAtWork(environment));
 
-    ::PostMessageW(program.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
-    HWND box = FindMessageBox(program.ThreadId(), kBoxTimeoutMs);
+    HWND box = CloseBoxQuestion(program);
     ASSERT_NE(box, nullptr);
     PressButton(box, IDYES);
     ASSERT_TRUE(program.WaitForRunEnd(10000)) << "the stopped run goes on";
