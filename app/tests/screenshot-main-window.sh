@@ -17,6 +17,9 @@ trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 # A fresh copy of the built-in virtual disks, so the picture shows the usual drives.
 # (Wine shows the Linux root as drive Z:.)
 export QUARRIX_SIM_DISKS="Z:${work//\//\\}\\virtual-disks.txt"
+# The pointer, where an earlier test may have left it over an icon, goes to the screen's corner, so
+# that no tooltip covers the picture.
+xdotool mousemove 1023 767 2>/dev/null || true
 "$here/../../scripts/wine-run.sh" "$exe" &
 pid=$!
 
