@@ -146,7 +146,6 @@ BOOL CQuarrix_Disk_FormatterDlg::OnInitDialog() {
     // On Windows XP the volume is always formatted with NTFS, so there is nothing to choose.
     if (IsWindowsXp(m_osProductName)) m_fileSystemList.EnableWindow(FALSE);
     m_warningText.SetTextColor(kWarningColour);
-    m_warningLine = m_warningText.GetWindowText();
     ::GetWindowRect(m_warningText.m_hWnd, &m_warningLinePlace);
     ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&m_warningLinePlace), 2);
 
@@ -234,8 +233,8 @@ void CQuarrix_Disk_FormatterDlg::TakeRunEnd() {
     ReleaseCloseRequests();
     if (notice.scanDrivesAgain) ScanDrives();
     // Shown by the window's own thread once the run is over, the status line and button back.
-    if (notice.box == RunEndNotice::Box::Error) MessageBox(notice.text, nullptr, MB_OK | MB_ICONERROR);
-    if (notice.box == RunEndNotice::Box::Information) MessageBox(notice.text, nullptr, MB_OK | MB_ICONINFORMATION);
+    const UINT icon = notice.box == RunEndNotice::Box::Error ? MB_ICONERROR : MB_ICONINFORMATION;
+    if (notice.box != RunEndNotice::Box::None) MessageBox(notice.text, nullptr, MB_OK | icon);
 }
 
 // A shutdown or log-off would end a utility halfway and leave the drive unusable; once no utility
@@ -253,7 +252,8 @@ void CQuarrix_Disk_FormatterDlg::OnHeldCloseRequest(UINT command) {
     // Before any utility has started, stopping changes nothing on the drive, and the question
     // says so; a Yes counts only while that still holds, else the usual question follows.
     if (!run->HasStarted()) {
-        if (AskToStop(m_texts[TextId::StopBeforeStartQuestion]) != IDYES || run->StopBeforeAnythingStarted() || !run->CanStop()) {
+        if (AskToStop(m_texts[TextId::StopBeforeStartQuestion]) != IDYES || run->StopBeforeAnythingStarted() ||
+            !run->CanStop()) {
             TakeRunEnd();
             return;
         }

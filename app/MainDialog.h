@@ -59,10 +59,6 @@ public:
     // The tick count (GetTickCount) when diskpart last ended in a run of this window; written by
     // the worker only.
     std::optional<DWORD> m_diskpartEndedTick;
-    // The warning as the window's template gives it, shown again once a scan lists a drive and
-    // after a run that changed nothing.
-    std::wstring m_warningLine;
-
     // True from the start of a format run's worker until it has ended. Close requests are held
     // longer: from the press of Start Format.
     bool IsFormatRunInProgress() const { return m_runInProgress; }

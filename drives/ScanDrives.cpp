@@ -80,7 +80,7 @@ void CQuarrix_Disk_FormatterDlg::ShowScanNotice(std::optional<TextId> notice) {
     // A run's outcome stays until a scan has something to say in its place.
     if (!notice && !m_showsScanNotice) return;
     m_warningText.SetRole(TextRole::WarningLine);
-    const std::wstring text = notice ? std::wstring(m_texts[*notice]) : m_warningLine;
+    const std::wstring text = m_texts[notice.value_or(TextId::WarningLine)];
     PlaceWarningLineFor(text);
     m_warningText.SetWindowText(text);
     m_showsScanNotice = notice.has_value();

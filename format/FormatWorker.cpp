@@ -39,10 +39,18 @@ RunEndNotice StoppedBeforeStartEnd(CQuarrix_Disk_FormatterDlg& dialog, const Pin
                                    RunControl& control) {
     control.Finish();
     dialog.m_warningText.SetRole(TextRole::WarningLine);
-    dialog.m_warningText.SetWindowText(dialog.m_warningLine);
+    dialog.m_warningText.SetWindowText(dialog.m_texts[TextId::WarningLine]);
     DeleteScriptFiles(folder);
     RestoreControls(dialog);
     return {RunEndNotice::Box::Information, dialog.m_texts[TextId::StoppedBeforeStart]};
+}
+
+// An ending whose explanation names the chosen letter: taken by another drive before the run, or
+// leading to another disk than the one just partitioned, which is left as it is.
+RunOutcome OutcomeNamingTheLetter(const CQuarrix_Disk_FormatterDlg& dialog, RunEnding ending) {
+    RunOutcome outcome{ending};
+    outcome.driveLetter = dialog.m_driveLetter.empty() ? L'?' : dialog.m_driveLetter[0];
+    return outcome;
 }
 
 // The letter the script assigns was taken by another drive: nothing ran, and the window lists
@@ -50,9 +58,7 @@ RunEndNotice StoppedBeforeStartEnd(CQuarrix_Disk_FormatterDlg& dialog, const Pin
 RunEndNotice LetterTakenEnd(CQuarrix_Disk_FormatterDlg& dialog, const PinnedFolder& folder, RunControl& control,
                             HeldScript& script) {
     script.Discard();
-    RunOutcome taken{RunEnding::LetterTaken};
-    taken.driveLetter = dialog.m_driveLetter.empty() ? L'?' : dialog.m_driveLetter[0];
-    RunEndNotice notice = ErrorEnd(dialog, folder, control, taken);
+    RunEndNotice notice = ErrorEnd(dialog, folder, control, OutcomeNamingTheLetter(dialog, RunEnding::LetterTaken));
     notice.scanDrivesAgain = true;
     return notice;
 }
@@ -82,13 +88,6 @@ bool LetterBelongsToTheDisk(const CQuarrix_Disk_FormatterDlg& dialog) {
     if (dialog.m_driveLetter.size() != 1) return false;
     const std::optional<std::uint32_t> disk = DiskNumberOfVolume(dialog.m_driveLetter[0]);
     return disk && DiskNumberText(*disk) == dialog.m_diskNumber;
-}
-
-// The new letter leads to another disk than the one just partitioned, which is left as it is.
-RunOutcome LetterElsewhere(const CQuarrix_Disk_FormatterDlg& dialog, RunEnding ending) {
-    RunOutcome elsewhere{ending};
-    elsewhere.driveLetter = dialog.m_driveLetter.empty() ? L'?' : dialog.m_driveLetter[0];
-    return elsewhere;
 }
 
 // Runs one utility unless the run has been stopped; nothing when it was stopped before the utility
@@ -168,7 +167,8 @@ RunEndNotice RunFormat(FormatThreadParam& record) {
         const std::wstring formatCommand = BuildXpFormatCommand(dialog.m_driveLetter, dialog.m_volumeLabel);
         dialog.m_warningText.SetWindowText(dialog.m_texts[TextId::StatusFormatting]);
         if (!LetterBelongsToTheDisk(dialog))
-            return ErrorEnd(dialog, record.folder, control, LetterElsewhere(dialog, RunEnding::NewLetterElsewhere));
+            return ErrorEnd(dialog, record.folder, control,
+                            OutcomeNamingTheLetter(dialog, RunEnding::NewLetterElsewhere));
         const std::optional<CapturedOutput> formatting =
             RunUnlessStopped(control, utilities + L"format.com", formatCommand);
         if (!formatting) return StoppedEnd(dialog, record.folder, control);
@@ -181,7 +181,8 @@ RunEndNotice RunFormat(FormatThreadParam& record) {
         // utility runs any more, so nothing is left to stop.
         control.Finish();
         if (!LetterBelongsToTheDisk(dialog))
-            return ErrorEnd(dialog, record.folder, control, LetterElsewhere(dialog, RunEnding::LabelLetterElsewhere));
+            return ErrorEnd(dialog, record.folder, control,
+                            OutcomeNamingTheLetter(dialog, RunEnding::LabelLetterElsewhere));
         const DWORD error = SetNewVolumeLabel(dialog.m_driveLetter[0], dialog.m_volumeLabel);
         if (error != ERROR_SUCCESS)
             return ErrorEnd(dialog, record.folder, control,
